@@ -1,0 +1,28 @@
+#pragma once
+// Conversions between the GBK text of the data files and the wide strings
+// shown on screen, and between numbers and their text.
+#include <string>
+
+// GBK bytes to wide characters. Bytes that are not valid GBK become U+FFFD.
+std::wstring narrowToWide(const std::string& gbk);
+
+// Wide characters to GBK bytes. A character GBK cannot hold becomes "?".
+std::string wideToNarrow(const std::wstring& wide);
+
+// Wide characters as text for the console, which here speaks UTF-8.
+std::string consoleText(const std::wstring& wide);
+
+// True when every character of the text has a GBK encoding.
+bool gbkCanEncode(const std::wstring& wide);
+
+// Stream extraction with classic formatting: leading white space is skipped
+// and reading stops at the first character that cannot continue the number,
+// so "12abc" gives 12 and "3.7" as an integer gives 3. Text that does not
+// begin with a number gives 0.
+int parseInt(const std::string& text);
+float parseFloat(const std::string& text);
+
+// Stream insertion with the stream's defaults: floats get six significant
+// digits, so 35.5 gives "35.5" and 1000 gives "1000".
+std::string intToText(int value);
+std::string floatToText(float value);

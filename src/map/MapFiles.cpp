@@ -1,0 +1,52 @@
+#include "map/MapFiles.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "app/AtomicFile.h"
+
+namespace {
+
+TableRow splitRow(const std::string& line) {
+    TableRow row;
+    std::istringstream words(line);
+    std::string word;
+    for (int field = 0; field < kFieldsPerRow && words >> word; ++field) row[field] = word;
+    return row;
+}
+
+}  // namespace
+
+bool readMapFile(const std::string& path, TextTable& table, std::ostream& console) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    int lines = 0;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (lines < kMaxMapObjects) table.rows[lines] = splitRow(line);
+        ++lines;
+    }
+    table.count = lines < kMaxMapObjects ? lines : kMaxMapObjects;
+    if (lines > kMaxMapObjects) {
+        console << path << "：只读取前 " << kMaxMapObjects << " 行，其余 " << (lines - kMaxMapObjects)
+                << " 行已忽略" << std::endl;
+    }
+    return true;
+}
+
+std::string mapFileText(const TextTable& table) {
+    std::string text;
+    for (int i = 0; i < table.count; ++i) {
+        const TableRow& row = table.rows[i];
+        for (int field = 0; field < kFieldsPerRow; ++field) {
+            if (field > 0) text += ' ';
+            text += row[field];
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+bool writeMapFile(const std::string& path, const TextTable& table) {
+    return writeFileAtomically(path, mapFileText(table));
+}

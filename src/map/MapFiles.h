@@ -1,0 +1,23 @@
+#pragma once
+// Reading and writing the spots file and the roads file: GBK text, one record
+// per line, six fields separated by white space.
+#include <iosfwd>
+#include <string>
+
+#include "map/TextTable.h"
+
+const char* const kSpotsFile = "Data/cross.txt";
+const char* const kRoadsFile = "Data/route.txt";
+
+// Fills the table from the file and sets its count. A missing file leaves the
+// table empty. Only the first 99 lines become records; if there are more, one
+// console line says how many were ignored. Returns whether the file opened.
+bool readMapFile(const std::string& path, TextTable& table, std::ostream& console);
+
+// The file's bytes for rows 0 .. count - 1: fields joined by one space, CR LF
+// after every record.
+std::string mapFileText(const TextTable& table);
+
+// Rewrites the whole file from the table, atomically. On failure the old file
+// stays and false is returned.
+bool writeMapFile(const std::string& path, const TextTable& table);

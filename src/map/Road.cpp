@@ -1,0 +1,41 @@
+#include "map/Road.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "app/TextConvert.h"
+
+void buildRoad(Road& road, int number, const TextTable& table) {
+    const TableRow& row = table.rows[number - 1];
+    road.bar.setOutlineColor(sf::Color::Blue);
+    road.number = number;
+    road.type = narrowToWide(row[0]);
+    road.name = narrowToWide(row[1]);
+    road.length = static_cast<float>(parseInt(row[2]));
+    road.speedLimit = parseInt(row[3]);
+    road.endSpot = parseInt(row[4]);
+    road.startSpot = parseInt(row[5]);
+    if (road.type == L"高速公路")
+        road.bar.setFillColor(sf::Color::Yellow);
+    else if (road.type == L"普通道路")
+        road.bar.setFillColor(sf::Color::Green);
+}
+
+void layBar(Road& road, float thickness, sf::Vector2f endPosition, sf::Vector2f startPosition) {
+    const float dx = endPosition.x - startPosition.x;
+    const float dy = endPosition.y - startPosition.y;
+    const double angle = std::atan2(static_cast<double>(dy), static_cast<double>(dx));
+    const float length = static_cast<float>(std::sqrt(static_cast<double>(dx * dx + dy * dy)));
+    road.bar.setSize(sf::Vector2f(length, thickness));
+    road.bar.setOrigin(0.f, thickness * 0.5f);
+    road.bar.setPosition(startPosition.x + 30.f, startPosition.y + 30.f);
+    // Dividing by 3.141 rather than pi turns the bar a hair past the exact
+    // angle (at most about 0.06 degree); the drawn map has always looked so.
+    const float degrees = static_cast<float>(static_cast<double>(static_cast<float>(angle) * 180.f) / 3.141);
+    road.bar.setRotation(degrees);
+}
+
+float randomCongestion() {
+    // glibc's RAND_MAX is far above 32767; keeping 15 bits gives 0..1 inclusive.
+    return static_cast<float>((std::rand() % 32768) / 32767.0);
+}

@@ -1,0 +1,31 @@
+#include "map/Spot.h"
+
+#include "app/TextConvert.h"
+
+namespace {
+
+const sf::Texture* pictureFor(const sf::String& type, const SpotTextures& textures) {
+    if (type == L"酒店") return textures.hotel;
+    if (type == L"银行") return textures.bank;
+    if (type == L"美食") return textures.food;
+    if (type == L"超市") return textures.market;
+    return nullptr;
+}
+
+}  // namespace
+
+void buildSpot(Spot& spot, int number, const TextTable& table, const SpotTextures& textures) {
+    const TableRow& row = table.rows[number - 1];
+    spot.circle.setRadius(kSpotRadius);
+    spot.circle.setFillColor(sf::Color::White);
+    spot.circle.setOutlineColor(sf::Color::Red);
+    spot.number = number;
+    spot.type = narrowToWide(row[0]);
+    spot.name = narrowToWide(row[1]);
+    spot.rating = parseInt(row[2]);
+    spot.setPosition(static_cast<float>(parseInt(row[3])), static_cast<float>(parseInt(row[4])));
+    spot.cost = parseFloat(row[5]);
+    // The first texture sets the rectangle to the whole picture; later
+    // builds keep it. Spots of another type keep whatever they had.
+    if (const sf::Texture* picture = pictureFor(spot.type, textures)) spot.circle.setTexture(picture, false);
+}

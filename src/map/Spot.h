@@ -1,0 +1,36 @@
+#pragma once
+// A point of interest: a textured circle of radius 30 plus the properties the
+// information panel shows and the route criteria weigh.
+#include <SFML/Graphics.hpp>
+
+#include "map/TextTable.h"
+
+constexpr float kSpotRadius = 30.f;
+
+// The four type pictures; any pointer may be null (no picture).
+struct SpotTextures {
+    const sf::Texture* hotel = nullptr;
+    const sf::Texture* bank = nullptr;
+    const sf::Texture* food = nullptr;
+    const sf::Texture* market = nullptr;
+};
+
+struct Spot {
+    sf::CircleShape circle;  // position = top-left corner of the bounding box
+    sf::String ratingUnit = L"星";
+    sf::String costUnit = L"元";
+    int number = 0;
+    bool selectable = true;
+    sf::String type;
+    sf::String name;
+    int rating = 0;
+    float cost = 0.f;
+
+    sf::Vector2f getPosition() const { return circle.getPosition(); }
+    void setPosition(float x, float y) { circle.setPosition(x, y); }
+    sf::Vector2f centre() const { return circle.getPosition() + sf::Vector2f(kSpotRadius, kSpotRadius); }
+};
+
+// Fills spot number n from row n - 1 of the table. Leaves the selectable
+// flag and the outline thickness alone: their owners reset them.
+void buildSpot(Spot& spot, int number, const TextTable& table, const SpotTextures& textures);
