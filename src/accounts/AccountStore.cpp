@@ -1,0 +1,104 @@
+#include "accounts/AccountStore.h"
+
+#include <fcntl.h>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+#include "app/AtomicFile.h"
+
+namespace {
+
+const char* const kWhiteSpace = " \t\n\v\f\r";
+
+// The word starting at or after pos, which is moved past it; empty when the
+// line has no further word.
+std::string nextWord(const std::string& line, size_t& pos) {
+    size_t start = line.find_first_not_of(kWhiteSpace, pos);
+    if (start == std::string::npos) {
+        pos = line.size();
+        return std::string();
+    }
+    size_t end = line.find_first_of(kWhiteSpace, start);
+    if (end == std::string::npos) end = line.size();
+    pos = end;
+    return line.substr(start, end - start);
+}
+
+int readLines(const std::string& path, AccountStore& store, bool withPasswords) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return -1;
+    // Read aside first: a read error (a folder in the file's place, say)
+    // leaves the store as it was.
+    std::vector<UserAccount> read;
+    std::string line;
+    while (static_cast<int>(read.size()) < kMaxAccounts && std::getline(in, line)) {
+        size_t pos = 0;
+        UserAccount account;
+        account.userName = nextWord(line, pos);
+        if (withPasswords) account.password = nextWord(line, pos);
+        read.push_back(account);
+    }
+    if (in.bad()) return -1;
+    const int count = static_cast<int>(read.size());
+    for (int i = 0; i < kMaxAccounts; ++i) store.accounts[i] = i < count ? read[i] : UserAccount();
+    return count;
+}
+
+}  // namespace
+
+int readAccounts(const std::string& path, AccountStore& store) { return readLines(path, store, true); }
+
+int readAccountNames(const std::string& path, AccountStore& store) { return readLines(path, store, false); }
+
+int appendedRecordLine(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return -1;
+    int lineBreaks = 0;
+    char buffer[4096];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        for (std::streamsize i = 0; i < in.gcount(); ++i)
+            if (buffer[i] == '\n') ++lineBreaks;
+    }
+    if (in.bad()) return -1;
+    return lineBreaks + 1;
+}
+
+bool appendAccount(const std::string& path, const std::string& userName, const std::string& password) {
+    const std::string record = "\r\n" + userName + " " + password;
+    int fd = ::open(path.c_str(), O_WRONLY | O_APPEND);
+    if (fd < 0) return false;
+    struct stat before;
+    bool ok = ::fstat(fd, &before) == 0;
+    size_t written = 0;
+    while (ok && written < record.size()) {
+        ssize_t n = ::write(fd, record.data() + written, record.size() - written);
+        if (n <= 0) ok = false;
+        else written += static_cast<size_t>(n);
+    }
+    if (ok && ::fsync(fd) != 0) ok = false;
+    // A part of a record would read back as a different account: cut it off.
+    if (!ok && written > 0) {
+        if (::ftruncate(fd, before.st_size) != 0) { /* nothing more can be done */ }
+    }
+    if (::close(fd) != 0) ok = false;
+    return ok;
+}
+
+std::string usersFileText(const AccountStore& store) {
+    int count = store.accountCount;
+    if (count > kMaxAccounts) count = kMaxAccounts;
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        text += store.accounts[i].userName;
+        text += ' ';
+        text += store.accounts[i].password;
+        text += "\r\n";
+    }
+    return text;
+}
+
+bool writeAccounts(const std::string& path, const AccountStore& store) {
+    return writeFileAtomically(path, usersFileText(store));
+}

@@ -1,0 +1,106 @@
+#include "accounts/LoginRules.h"
+
+#include "app/TextConvert.h"
+
+namespace {
+
+// True when the typed text is exactly the stored GBK text. Text GBK cannot
+// hold never matches: its conversion would turn the character into "?".
+bool sameText(const std::string& stored, const sf::String& typed) {
+    const std::wstring wide = typed.toWideString();
+    return gbkCanEncode(wide) && wideToNarrow(wide) == stored;
+}
+
+bool isAdministrator(const sf::String& name, const sf::String& password) {
+    return name == sf::String(kAdminUserName) && password == sf::String(kAdminPassword);
+}
+
+}  // namespace
+
+OutcomeMessage outcomeMessage(LoginOutcome outcome) {
+    switch (outcome) {
+    case LoginOutcome::Administrator:
+    case LoginOutcome::OrdinaryUser: return {L"登录成功", true};
+    case LoginOutcome::WrongPassword: return {L"密码错误", false};
+    case LoginOutcome::UnknownUser: return {L"用户名不存在", false};
+    case LoginOutcome::NoUsersFile: return {L"找不到用户数据", false};
+    }
+    return {L"", false};
+}
+
+OutcomeMessage outcomeMessage(RegisterOutcome outcome) {
+    switch (outcome) {
+    case RegisterOutcome::EmptyName: return {L"请输入用户名", false};
+    case RegisterOutcome::EmptyPassword: return {L"请输入密码", false};
+    case RegisterOutcome::WhiteSpace: return {L"用户名和密码不能含空格", false};
+    case RegisterOutcome::NameNotStorable: return {L"用户名含有无法保存的字符", false};
+    case RegisterOutcome::PasswordNotStorable: return {L"密码含有无法保存的字符", false};
+    case RegisterOutcome::NoUsersFile:
+    case RegisterOutcome::AppendFailed: return {L"找不到用户数据", false};
+    case RegisterOutcome::NameTaken: return {L"当前用户名已存在", false};
+    case RegisterOutcome::StoreFull: return {L"用户数量已达上限", false};
+    case RegisterOutcome::Registered: return {L"注册成功", true};
+    }
+    return {L"", false};
+}
+
+sf::Color messageColor(const OutcomeMessage& message) {
+    return message.success ? sf::Color::Green : sf::Color::Red;
+}
+
+bool containsWhiteSpace(const sf::String& text) {
+    for (sf::Uint32 c : text) {
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r') return true;
+    }
+    return false;
+}
+
+bool nameTaken(const sf::String& name, const AccountStore& store, int count) {
+    if (name.isEmpty()) return false;
+    if (name == sf::String(kAdminUserName)) return true;
+    if (count > kMaxAccounts) count = kMaxAccounts;
+    for (int i = 0; i < count; ++i) {
+        if (sameText(store.accounts[i].userName, name)) return true;
+    }
+    return false;
+}
+
+LoginOutcome attemptLogin(const std::string& path, AccountStore& store, const sf::String& name,
+                          const sf::String& password) {
+    if (isAdministrator(name, password)) return LoginOutcome::Administrator;
+    const int count = readAccounts(path, store);
+    if (count < 0) return LoginOutcome::NoUsersFile;
+    for (int i = 0; i < count; ++i) {
+        const UserAccount& account = store.accounts[i];
+        if (!account.userName.empty() && sameText(account.userName, name) && sameText(account.password, password))
+            return LoginOutcome::OrdinaryUser;
+    }
+    return nameTaken(name, store, count) ? LoginOutcome::WrongPassword : LoginOutcome::UnknownUser;
+}
+
+RegisterOutcome registerAccount(const std::string& path, AccountStore& store, const sf::String& name,
+                                const sf::String& password) {
+    if (name.isEmpty()) return RegisterOutcome::EmptyName;
+    if (password.isEmpty()) return RegisterOutcome::EmptyPassword;
+    // A space would split the record on reading, so the account read back
+    // would differ from the one registered.
+    if (containsWhiteSpace(name) || containsWhiteSpace(password)) return RegisterOutcome::WhiteSpace;
+    if (!gbkCanEncode(name.toWideString())) return RegisterOutcome::NameNotStorable;
+    if (!gbkCanEncode(password.toWideString())) return RegisterOutcome::PasswordNotStorable;
+
+    const int count = readAccountNames(path, store);
+    if (count < 0) return RegisterOutcome::NoUsersFile;
+    if (nameTaken(name, store, count)) return RegisterOutcome::NameTaken;
+    // Lines past the store's capacity are never read, so such an account
+    // could never log in.
+    if (appendedRecordLine(path) >= kMaxAccounts) return RegisterOutcome::StoreFull;
+
+    if (!appendAccount(path, wideToNarrow(name.toWideString()), wideToNarrow(password.toWideString())))
+        return RegisterOutcome::AppendFailed;
+    return RegisterOutcome::Registered;
+}
+
+sf::String userLineText(const sf::String& name, LoginOutcome outcome) {
+    const wchar_t* type = outcome == LoginOutcome::Administrator ? L"系统管理员" : L"普通用户";
+    return sf::String(L"用户名：") + name + sf::String(L"\n用户类型：") + sf::String(type);
+}

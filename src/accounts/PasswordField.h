@@ -1,0 +1,34 @@
+#pragma once
+// The login screen's password box: no caret, and the text shows either the
+// password itself or one "*" per character.
+#include <SFML/Graphics/RectangleShape.hpp>
+#include <SFML/Graphics/Text.hpp>
+#include <SFML/System/String.hpp>
+#include <SFML/Window/Event.hpp>
+
+struct PasswordField {
+    sf::RectangleShape box;  // its global bounds are the click area
+    sf::Text text;
+    sf::String content;
+    sf::String display;  // what the text shows of the content, rebuilt on every change
+    sf::String placeholder = L"输入密码";
+    bool focused = false;
+    bool showPlain = false;
+    // Text is accepted while the content has at most this many characters.
+    unsigned maxLength = 6;
+
+    // BackSpace key presses and typed text below code 128.
+    void handleEvent(const sf::Event& event);
+    // Focus test for a mouse press at a point already mapped through the
+    // view the field is drawn in.
+    void handleClick(sf::Vector2f point);
+
+    // Rebuilds the display from the content and shows it in black.
+    void refreshDisplay();
+    // Switches between plain and masked display; an empty field keeps its
+    // placeholder.
+    void setShowPlain(bool plain);
+    void showPlaceholder();
+    // Empties the content and shows the placeholder; the focus is kept.
+    void reset();
+};

@@ -1,0 +1,100 @@
+#include "accounts/TextField.h"
+
+bool TextField::endsWithBlinkCaret() const {
+    return !caretHidden && caretAtEnd && !content.isEmpty() && content[content.getSize() - 1] == kCaretCharacter;
+}
+
+void TextField::removeLast() { content.erase(content.getSize() - 1); }
+
+void TextField::showContent() {
+    text.setFillColor(sf::Color::Black);
+    text.setString(content);
+}
+
+void TextField::showPlaceholder() {
+    text.setFillColor(kPlaceholderGrey);
+    text.setString(placeholder);
+}
+
+void TextField::reset() {
+    content.clear();
+    caretHidden = true;
+    caretAtEnd = true;
+    showPlaceholder();
+}
+
+sf::String TextField::typedText() const {
+    sf::String typed = content;
+    if (endsWithBlinkCaret()) typed.erase(typed.getSize() - 1);
+    return typed;
+}
+
+void TextField::blink(int seconds) {
+    if (seconds % 2 == 0) {
+        if (caretHidden) {
+            content += kCaretCharacter;
+            caretHidden = false;
+            showContent();
+        }
+        return;
+    }
+    // A field that BackSpace emptied while the caret was shown holds no caret
+    // any more; resetting the flags here too lets the caret come back in the
+    // next even second and refreshes the stale display.
+    if (!caretHidden) {
+        if (endsWithBlinkCaret()) removeLast();
+        caretHidden = true;
+        caretAtEnd = true;
+        showContent();
+    }
+}
+
+void TextField::handleEvent(const sf::Event& event) {
+    if (event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::Backspace) {
+        if (content.isEmpty()) return;
+        if (!caretHidden && caretAtEnd) {
+            removeLast();  // the caret
+            caretAtEnd = false;
+            if (content.isEmpty()) return;
+        }
+        removeLast();
+        // A field emptied here keeps its old display until the next blink or
+        // click.
+        if (!content.isEmpty()) showContent();
+        return;
+    }
+    if (event.type == sf::Event::TextEntered) {
+        const sf::Uint32 code = event.text.unicode;
+        if (code == '\t' || code == '\r' || code == kBackSpaceCharacter) return;
+        // The typed character takes the caret's place, so a caret never
+        // stands in the middle of the content.
+        if (endsWithBlinkCaret()) {
+            removeLast();
+            caretAtEnd = false;
+        }
+        if (content.getSize() > maxLength) return;
+        if (code > highest || code < lowest) return;
+        content += code;
+        showContent();
+    }
+}
+
+void TextField::handleClick(sf::Vector2f point) {
+    if (box.getGlobalBounds().contains(point)) {
+        focused = true;
+        box.setOutlineThickness(5);
+        showContent();
+        return;
+    }
+    loseFocus();
+}
+
+void TextField::loseFocus() {
+    focused = false;
+    if (endsWithBlinkCaret()) removeLast();
+    caretHidden = true;
+    caretAtEnd = true;
+    if (content.isEmpty()) showPlaceholder();
+    else showContent();
+    box.setOutlineThickness(0);
+}
