@@ -1,0 +1,237 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "route/Criterion.h"
+#include "route/RouteGraph.h"
+#include "support/RouteMap.h"
+
+namespace {
+
+// One road of the given type, length and limit between two spots.
+struct OneRoad {
+    Spot a;
+    Spot b;
+    Road road;
+
+    OneRoad(float costA, float costB, int ratingA, int ratingB, const wchar_t* type = kOrdinary) {
+        a.cost = costA;
+        b.cost = costB;
+        a.rating = ratingA;
+        b.rating = ratingB;
+        road.type = type;
+        road.length = 1234.f;
+        road.speedLimit = 80;
+    }
+    int weight(Criterion c) const { return roadWeight(road, a, b, c); }
+};
+
+RouteCriterion only(Criterion c) {
+    RouteCriterion criterion;
+    for (int i = 0; i < kCriterionCount; ++i) criterion.flags[i] = i == static_cast<int>(c);
+    return criterion;
+}
+
+}  // namespace
+
+TEST(RoadWeight, EachCriterionWeighsItsOwnProperty) {
+    const OneRoad ordinary(10.f, 15.f, 3, 4);
+    EXPECT_EQ(ordinary.weight(Criterion::Distance), 1234);
+    EXPECT_EQ(ordinary.weight(Criterion::Cost), 12);  // 12.5 truncated
+    EXPECT_EQ(ordinary.weight(Criterion::Speed), 80);
+    EXPECT_EQ(ordinary.weight(Criterion::Rating), 3);  // 3.5 truncated
+    EXPECT_EQ(ordinary.weight(Criterion::HighwayFirst), 1000);
+    EXPECT_EQ(ordinary.weight(Criterion::OrdinaryFirst), 1);
+    EXPECT_EQ(ordinary.weight(Criterion::FewestRoads), 100);
+
+    const OneRoad highway(10.f, 15.f, 4, 5, kHighway);
+    EXPECT_EQ(highway.weight(Criterion::Rating), 4);  // 4.5 truncated
+    EXPECT_EQ(highway.weight(Criterion::HighwayFirst), 1);
+    EXPECT_EQ(highway.weight(Criterion::OrdinaryFirst), 1000);
+    EXPECT_EQ(highway.weight(Criterion::FewestRoads), 100);
+}
+
+TEST(RoadWeight, IsTheSameInBothDirections) {
+    const OneRoad road(10.7f, 3.2f, 2, 5, kHighway);
+    for (int c = 0; c < kCriterionCount; ++c) {
+        const Criterion criterion = static_cast<Criterion>(c);
+        EXPECT_EQ(roadWeight(road.road, road.a, road.b, criterion), roadWeight(road.road, road.b, road.a, criterion))
+            << "criterion " << c;
+    }
+}
+
+TEST(RoadWeight, FractionsAreTruncatedTowardZero) {
+    OneRoad road(10.5f, 10.5f, -3, 0);
+    road.road.length = 99.9f;
+    EXPECT_EQ(road.weight(Criterion::Distance), 99);
+    EXPECT_EQ(road.weight(Criterion::Cost), 10);
+    EXPECT_EQ(road.weight(Criterion::Rating), -1);  // -1.5 toward zero, not down to -2
+    road.a.cost = -3.f;
+    road.b.cost = 0.f;
+    EXPECT_EQ(road.weight(Criterion::Cost), -1);
+    // The half sum is taken in single precision: 0.1f + 0.2f halves to 0.15.
+    road.a.cost = 0.1f;
+    road.b.cost = 0.2f;
+    EXPECT_EQ(road.weight(Criterion::Cost), 0);
+}
+
+TEST(RoadWeight, TypeMustMatchExactly) {
+    OneRoad road(0.f, 0.f, 0, 0, L"乡间小路");
+    EXPECT_EQ(road.weight(Criterion::HighwayFirst), 1);
+    EXPECT_EQ(road.weight(Criterion::OrdinaryFirst), 1);
+    road.road.type = L"普通道路 ";
+    EXPECT_EQ(road.weight(Criterion::HighwayFirst), 1);
+    road.road.type = L"";
+    EXPECT_EQ(road.weight(Criterion::OrdinaryFirst), 1);
+}
+
+TEST(RoadWeight, HugeValuesSaturateInsteadOfOverflowing) {
+    OneRoad road(1e30f, 1e30f, INT_MAX, INT_MAX);
+    road.road.length = 3e9f;
+    EXPECT_EQ(road.weight(Criterion::Distance), INT_MAX);
+    EXPECT_EQ(road.weight(Criterion::Cost), INT_MAX);
+    EXPECT_EQ(road.weight(Criterion::Rating), INT_MAX);
+    road.a.rating = INT_MIN;
+    road.b.rating = INT_MIN;
+    EXPECT_EQ(road.weight(Criterion::Rating), INT_MIN);
+}
+
+TEST(CriterionTag, NamesEveryCriterion) {
+    const std::pair<Criterion, const wchar_t*> tags[] = {
+        {Criterion::Distance, L"(距离优先)"},     {Criterion::Cost, L"(花费优先)"},
+        {Criterion::Speed, L"(速度优先)"},        {Criterion::Rating, L"(评价优先)"},
+        {Criterion::HighwayFirst, L"(高速优先)"}, {Criterion::OrdinaryFirst, L"(普通优先)"},
+        {Criterion::FewestRoads, L"(路径最少)"}};
+    for (const auto& [criterion, tag] : tags) {
+        EXPECT_EQ(criterionTag(only(criterion)), tag);
+        EXPECT_EQ(currentCriterion(only(criterion)), criterion);
+    }
+}
+
+TEST(CriterionTag, DefaultIsDistanceAndNoFlagGivesNoTag) {
+    const RouteCriterion fresh;
+    EXPECT_EQ(currentCriterion(fresh), Criterion::Distance);
+    EXPECT_EQ(criterionTag(fresh), L"(距离优先)");
+    RouteCriterion none;
+    for (bool& flag : none.flags) flag = false;
+    EXPECT_EQ(criterionTag(none), L"");
+}
+
+TEST(CriterionTag, FlagsAreReadSpeedCostRatingDistanceThenTheRest) {
+    RouteCriterion all;
+    for (bool& flag : all.flags) flag = true;
+    EXPECT_EQ(criterionTag(all), L"(速度优先)");
+    all.flags[static_cast<int>(Criterion::Speed)] = false;
+    EXPECT_EQ(criterionTag(all), L"(花费优先)");
+    all.flags[static_cast<int>(Criterion::Cost)] = false;
+    EXPECT_EQ(criterionTag(all), L"(评价优先)");
+    all.flags[static_cast<int>(Criterion::Rating)] = false;
+    EXPECT_EQ(criterionTag(all), L"(距离优先)");
+    all.flags[static_cast<int>(Criterion::Distance)] = false;
+    EXPECT_EQ(criterionTag(all), L"(高速优先)");
+    // The weights follow the same flag as the tag.
+    EXPECT_EQ(currentCriterion(all), Criterion::HighwayFirst);
+}
+
+TEST(SelectCriterion, SetsOneFlagAndReweighsBothCells) {
+    RouteMap m;
+    const int a = m.spot("10", 3);
+    const int b = m.spot("15", 4);
+    const int c = m.spot("20", 5);
+    m.road(700, b, a);
+    m.build();
+    RouteCriterion criterion;
+
+    selectCriterion(criterion, Criterion::Cost, *m.graph, *m.map);
+    EXPECT_EQ(currentCriterion(criterion), Criterion::Cost);
+    for (int i = 0; i < kCriterionCount; ++i) EXPECT_EQ(criterion.flags[i], i == static_cast<int>(Criterion::Cost));
+    EXPECT_EQ(m.graph->cells[a][b].weight, 12);
+    EXPECT_EQ(m.graph->cells[b][a].weight, 12);
+    // Pairs without a road keep the no-road weight.
+    EXPECT_EQ(m.graph->cells[a][c].weight, kNoRoad);
+    EXPECT_EQ(m.graph->cells[b][c].weight, kNoRoad);
+    EXPECT_EQ(m.graph->cells[c][c].weight, kNoRoad);
+
+    selectCriterion(criterion, Criterion::Distance, *m.graph, *m.map);
+    EXPECT_EQ(m.graph->cells[a][b].weight, 700);
+    EXPECT_EQ(m.graph->cells[b][a].weight, 700);
+}
+
+TEST(SelectCriterion, SelectingTheCurrentCriterionLeavesWeightsUntouched) {
+    RouteMap m;
+    const int a = m.spot();
+    const int b = m.spot();
+    const int r = m.road(700, b, a);
+    m.build();
+    RouteCriterion criterion;
+
+    // A changed road only shows once the weights are computed again.
+    m.roadAt(r).length = 50.f;
+    selectCriterion(criterion, Criterion::Distance, *m.graph, *m.map);
+    EXPECT_EQ(m.graph->cells[a][b].weight, 700);
+
+    selectCriterion(criterion, Criterion::Speed, *m.graph, *m.map);
+    m.roadAt(r).speedLimit = 5;
+    selectCriterion(criterion, Criterion::Speed, *m.graph, *m.map);
+    EXPECT_EQ(m.graph->cells[a][b].weight, 60);
+    EXPECT_EQ(criterionTag(criterion), L"(速度优先)");
+}
+
+// Which route each criterion picks from the same map.
+class RouteChoice : public testing::Test {
+protected:
+    std::vector<int> routeUnder(Criterion c, int start, int end) {
+        RouteCriterion criterion;
+        selectCriterion(criterion, c, *m.graph, *m.map);
+        return searchAndWalk(*m.graph, start, end).spots(start);
+    }
+    RouteMap m;
+};
+
+TEST_F(RouteChoice, HighwayFirstTakesThreeHighwaysOverOneOrdinaryRoad) {
+    const int s = m.spot(), a = m.spot(), b = m.spot(), e = m.spot();
+    m.road(400, a, s, kHighway);
+    m.road(400, b, a, kHighway);
+    m.road(400, e, b, kHighway);
+    m.road(500, e, s, kOrdinary);
+    m.build();
+    EXPECT_EQ(routeUnder(Criterion::Distance, s, e), (std::vector<int>{s, e}));
+    EXPECT_EQ(routeUnder(Criterion::HighwayFirst, s, e), (std::vector<int>{s, a, b, e}));
+    EXPECT_EQ(routeUnder(Criterion::OrdinaryFirst, s, e), (std::vector<int>{s, e}));
+    EXPECT_EQ(routeUnder(Criterion::FewestRoads, s, e), (std::vector<int>{s, e}));
+}
+
+TEST_F(RouteChoice, FewestRoadsIgnoresLength) {
+    const int s = m.spot(), a = m.spot(), e = m.spot();
+    m.road(100, a, s);
+    m.road(100, e, a);
+    m.road(1000, e, s);
+    m.build();
+    EXPECT_EQ(routeUnder(Criterion::Distance, s, e), (std::vector<int>{s, a, e}));
+    EXPECT_EQ(routeUnder(Criterion::FewestRoads, s, e), (std::vector<int>{s, e}));
+}
+
+TEST_F(RouteChoice, SpeedPrefersTheLowerLimit) {
+    const int s = m.spot(), fast = m.spot(), slow = m.spot(), e = m.spot();
+    m.road(100, fast, s, kHighway, 120);
+    m.road(100, e, fast, kHighway, 120);
+    m.road(900, slow, s, kOrdinary, 60);
+    m.road(900, e, slow, kOrdinary, 60);
+    m.build();
+    EXPECT_EQ(routeUnder(Criterion::Distance, s, e), (std::vector<int>{s, fast, e}));
+    EXPECT_EQ(routeUnder(Criterion::Speed, s, e), (std::vector<int>{s, slow, e}));
+}
+
+TEST_F(RouteChoice, CostAndRatingPreferCheapAndLowRatedSpots) {
+    const int s = m.spot("10", 3);
+    const int dear = m.spot("500", 1);
+    const int cheap = m.spot("20", 5);
+    const int e = m.spot("10", 3);
+    m.road(100, dear, s);
+    m.road(100, e, dear);
+    m.road(900, cheap, s);
+    m.road(900, e, cheap);
+    m.build();
+    EXPECT_EQ(routeUnder(Criterion::Cost, s, e), (std::vector<int>{s, cheap, e}));
+    EXPECT_EQ(routeUnder(Criterion::Rating, s, e), (std::vector<int>{s, dear, e}));
+}
