@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Writes the bundled sample data, Data/cross.txt (spots), Data/route.txt (roads)
+# and Data/users.txt (demo accounts), from the UTF-8 sources in tools/sample-data/.
+# The program reads and writes these files as GBK text with CR LF line ends, so
+# each source line is converted to GBK and ended with CR LF, the last line too.
+# The sources are checked first (tools/check-sample-data.sh); nothing is written
+# when the check fails. The output is deterministic.
+# Usage: tools/make-sample-data.sh   (from any directory)
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+src="$root/tools/sample-data"
+out="$root/Data"
+
+"$root/tools/check-sample-data.sh" "$src"
+mkdir -p "$out"
+
+for name in cross.txt route.txt users.txt; do
+    tmp="$out/$name.tmp"
+    # iconv fails on any character that GBK cannot hold, so no text is lost silently.
+    if ! sed 's/$/\r/' "$src/$name" | iconv -f UTF-8 -t GBK >"$tmp"; then
+        rm -f "$tmp"
+        echo "make-sample-data: $src/$name holds text that GBK cannot encode" >&2
+        exit 1
+    fi
+    mv "$tmp" "$out/$name"
+done
+echo "make-sample-data: wrote Data/cross.txt Data/route.txt Data/users.txt"
