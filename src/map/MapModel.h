@@ -7,6 +7,9 @@
 #include "map/Spot.h"
 #include "map/TextTable.h"
 
+// Outline of a selected or routed item: red on spots, blue on roads.
+constexpr float kHighlightThickness = 5.f;
+
 struct MapModel {
     TextTable spotTable;
     TextTable roadTable;

@@ -1,0 +1,95 @@
+#include "app/App.h"
+
+#include <cstdlib>
+#include <ctime>
+#include <ostream>
+
+#include "map/MapFiles.h"
+#include "route/RouteDisplay.h"
+#include "settings/HelpTexts.h"
+
+namespace {
+
+constexpr int kMissingAssetPauseMs = 1000;
+
+Platform withDefaults(Platform platform) {
+    Platform real = Platform::real();
+    if (!platform.isKeyPressed) platform.isKeyPressed = real.isKeyPressed;
+    if (!platform.sleep) platform.sleep = real.sleep;
+    if (!platform.console) platform.console = real.console;
+    return platform;
+}
+
+}  // namespace
+
+App::App(Platform seams)
+    : platform(withDefaults(std::move(seams))),
+      window(sf::VideoMode(640, 480, 32), kWindowTitle, sf::Style::Default) {}
+
+int App::run() {
+    if (startUp() != 0) return 1;
+    while (window.isOpen()) runFrame();
+    return 0;
+}
+
+int App::startUp() {
+    // A window re-created later (full screen) asks for this; the first one
+    // was opened with the defaults.
+    contextSettings.antialiasingLevel = 1111;
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+
+    assets.background.soundAvailable = audioDeviceAvailable();
+    if (!loadAssetChain(assets)) {
+        console() << "警告：素材丢失" << std::flush;
+        platform.sleep(kMissingAssetPauseMs);
+        return 1;
+    }
+    startMusic(assets.background, console());
+    buildQrSprites(qrPage, assets.qrC, assets.qrB, assets.qrA);
+
+    readMapFile(kSpotsFile, map.spotTable, console());
+    readMapFile(kRoadsFile, map.roadTable, console());
+    buildAllSpots(map, spotTextures(assets));
+    buildAllRoads(map);
+
+    // A missing font leaves every text empty; the program runs on.
+    assets.font.loadFromFile("fonts/MF-FangHei-Noncommercial-Regular.ttf");
+    userLine = sf::Text(L"用户名：", assets.font, 20);
+    userLine.setFillColor(sf::Color::Red);
+    userLine.setPosition(0.f, 0.f);
+    buildSidePanel(panel, assets.font, kHelpText);
+    backButton = makeLargeButton(assets.font, L"返回");
+    backButton.setCharacterSize(30);
+    backButton.setPosition(75.f, 600.f);
+    buildLoginScreen(login, assets.font);
+    buildQrPage(qrPage, assets.font);
+
+    buildGraph(graph, map, currentCriterion(criterion));
+    layAllBars(map, console());
+
+    recentre(views, window);
+    clock.restart();
+    return 0;
+}
+
+void App::runFrame() {
+    blinkFields();
+    sf::Event event;
+    while (window.pollEvent(event)) handleEvent(event);
+    drawScreen();
+}
+
+void App::blinkFields() {
+    const int seconds = platform.wholeSeconds ? platform.wholeSeconds()
+                                              : static_cast<int>(clock.getElapsedTime().asSeconds());
+    if (frame.previousScreen == kLoginScreen) blinkLoginFields(login, seconds);
+}
+
+InfoTargets App::infoTargets() { return InfoTargets{selection, panel, properties, console()}; }
+
+RouteSession App::routeSession() {
+    return RouteSession{map, graph, criterion, pick, frame, infoTargets(), routeAnimation,
+                        [this] { drawAnimationFrame(window, map, platform.sleep); }};
+}
+
+LoginContext App::loginContext() { return LoginContext{accounts, userLine, backButton, kUsersFile}; }

@@ -1,0 +1,37 @@
+#pragma once
+// Clicking the map: the spot and road hit tests, what a hit shows in the
+// side panel, and the map click that runs them over every item.
+#include <SFML/System/Vector2.hpp>
+#include <iosfwd>
+
+#include "editor/PropertyValues.h"
+#include "map/MapModel.h"
+#include "map/Selection.h"
+#include "map/SidePanel.h"
+
+// What a hit writes: the selection, the side panel and the editor's values.
+struct InfoTargets {
+    Selection& selection;
+    SidePanel& panel;
+    PropertyValues& properties;
+    std::ostream& console;
+};
+
+// The side panel texts of a spot and of a road.
+sf::String spotInfoText(const Spot& spot);
+sf::String roadInfoText(const Road& road);
+
+// The hit area is the shape's global bounds, outline included, left and top
+// edges in, right and bottom edges out. A hit highlights the item, selects it
+// and shows its details; a miss removes its highlight.
+bool hitSpot(Spot& spot, sf::Vector2f point, InfoTargets targets);
+bool hitRoad(Road& road, sf::Vector2f point, InfoTargets targets);
+
+// Whether the point lies in the item's hit area, with no side effect.
+bool spotContains(const Spot& spot, sf::Vector2f point);
+bool roadContains(const Road& road, sf::Vector2f point);
+
+// Tests every road, then every spot (no early stop, the last hit wins). When
+// nothing is hit the help text comes back and the selection is cleared.
+// Returns whether anything was hit.
+bool mapClick(MapModel& map, sf::Vector2f point, bool userScreen, InfoTargets targets);

@@ -1,0 +1,79 @@
+#include "map/MapView.h"
+
+#include <algorithm>
+
+sf::Vector2f toMap(const sf::RenderTarget& target, const MapViews& views, sf::Vector2i pixel) {
+    return target.mapPixelToCoords(pixel, views.mapView);
+}
+
+sf::Vector2f toInterface(const sf::RenderTarget& target, const MapViews& views, sf::Vector2i pixel) {
+    return target.mapPixelToCoords(pixel, views.interfaceView);
+}
+
+namespace {
+
+void applyZoom(MapViews& views, const sf::RenderTarget& target) {
+    views.mapView.setSize(target.getDefaultView().getSize());
+    views.mapView.zoom(views.zoom);
+}
+
+}  // namespace
+
+void recentre(MapViews& views, sf::RenderTarget& target) {
+    views.zoom = kHomeZoom;
+    views.mapView.setCenter(kHomeCentre);
+    applyZoom(views, target);
+    target.setView(views.mapView);
+}
+
+void zoomStep(MapViews& views, sf::RenderTarget& target, float delta) {
+    // Single-precision steps of 0.1 drift a little off exact tenths; the caps
+    // catch the drift (ten steps out from 2 stay just below 3).
+    if (delta <= -1.f) {
+        views.zoom = views.zoom + 0.1f;
+        if (views.zoom >= kMaxZoom) views.zoom = kMaxZoom;
+    } else if (delta >= 1.f) {
+        views.zoom = views.zoom - 0.1f;
+        if (views.zoom <= kMinZoom) views.zoom = kMinZoom;
+    }
+    applyZoom(views, target);
+}
+
+bool wheelZoomAllowed(const FrameFlags& frame) {
+    if (frame.screen != kUserScreen && frame.screen != kAdminScreen) return false;
+    if (frame.mouseHeld || frame.panelDrag) return false;
+    if (frame.screen == kAdminScreen && (frame.userTableOpen || frame.settingsOpen)) return false;
+    return true;
+}
+
+void beginDrag(MapViews& views, const sf::RenderTarget& target, sf::Vector2i pixel) {
+    views.dragAnchor = toMap(target, views, pixel);
+    views.panelAnchorY = toInterface(target, views, pixel).y;
+}
+
+void dragStep(MapViews& views, sf::RenderTarget& target, sf::Vector2i pixel, FrameFlags& frame, SidePanel& panel) {
+    const sf::Vector2f delta = views.dragAnchor - toMap(target, views, pixel);
+    if (frame.screen != kUserScreen && frame.screen != kAdminScreen) return;
+    if (frame.screen == kAdminScreen && frame.userTableOpen) return;
+    if (frame.settingsOpen || !frame.mouseHeld) return;
+
+    const sf::Vector2f interfacePoint = toInterface(target, views, pixel);
+    if (insidePanel(panel, interfacePoint)) {
+        frame.panelDrag = true;
+        if (frame.panelScrollMode) {
+            const float up = views.panelAnchorY - interfacePoint.y;
+            const sf::Vector2f title = panel.title.getPosition();
+            const sf::Vector2f body = panel.body.getPosition();
+            panel.title.setPosition(title.x, std::min(title.y - up, kPanelTitleHomeY));
+            panel.body.setPosition(body.x, std::min(body.y - up, kPanelBodyHomeY));
+            views.panelAnchorY = interfacePoint.y;
+        }
+        return;
+    }
+    frame.panelDrag = false;
+    if (frame.panelScrollMode) return;
+
+    views.mapView.setCenter(views.mapView.getCenter() + delta);
+    target.setView(views.mapView);
+    views.dragAnchor = toMap(target, views, pixel);
+}

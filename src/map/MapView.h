@@ -1,0 +1,42 @@
+#pragma once
+// The two views: the movable, zoomable map view through which spots and
+// roads are drawn, and the fixed 800 x 600 interface view of the panels.
+// Also the three ways of moving the map: drag, wheel zoom and re-centre.
+#include <SFML/Graphics.hpp>
+
+#include "app/FrameFlags.h"
+#include "map/SidePanel.h"
+
+constexpr float kHomeZoom = 2.f;
+constexpr float kMinZoom = 0.3f;
+constexpr float kMaxZoom = 3.f;
+const sf::Vector2f kHomeCentre(450.f, 450.f);
+
+struct MapViews {
+    sf::View mapView{sf::FloatRect(0.f, 0.f, 800.f, 600.f)};
+    sf::View interfaceView{sf::FloatRect(0.f, 0.f, 800.f, 600.f)};
+    float zoom = kHomeZoom;     // map view size = window's default view size * zoom
+    sf::Vector2f dragAnchor;    // map point under the mouse at the last press
+    float panelAnchorY = 0.f;   // interface y of the mouse at the last press
+};
+
+sf::Vector2f toMap(const sf::RenderTarget& target, const MapViews& views, sf::Vector2i pixel);
+sf::Vector2f toInterface(const sf::RenderTarget& target, const MapViews& views, sf::Vector2i pixel);
+
+// Home position: centre (450, 450), zoom 2; the map view becomes current.
+void recentre(MapViews& views, sf::RenderTarget& target);
+
+// One wheel step, d being the scroll delta: towards the user zooms out by
+// 0.1 up to 3, away zooms in down to 0.3. Zooms about the view centre.
+void zoomStep(MapViews& views, sf::RenderTarget& target, float delta);
+
+// Whether the wheel may zoom now.
+bool wheelZoomAllowed(const FrameFlags& frame);
+
+// A press of the left, right or middle button: the drag anchors.
+void beginDrag(MapViews& views, const sf::RenderTarget& target, sf::Vector2i pixel);
+
+// The drag part of a mouse move: pans the map so the grabbed point stays
+// under the cursor, or, over the side panel in scroll mode, moves the panel
+// texts vertically (never below their home heights).
+void dragStep(MapViews& views, sf::RenderTarget& target, sf::Vector2i pixel, FrameFlags& frame, SidePanel& panel);

@@ -1,0 +1,28 @@
+#include "map/SidePanel.h"
+
+void buildSidePanel(SidePanel& panel, const sf::Font& font, const sf::String& helpText) {
+    panel.rect.setSize(sf::Vector2f(400.f, 800.f));
+    panel.rect.setPosition(500.f, 0.f);
+    panel.rect.setFillColor(sf::Color(70, 120, 210, 255));
+
+    panel.title.setFont(font);
+    panel.title.setCharacterSize(50);
+    panel.title.setFillColor(sf::Color::Black);
+    panel.title.setPosition(550.f, kPanelTitleHomeY);
+    panel.title.setString(L"使用帮助");
+
+    panel.body.setFont(font);
+    panel.body.setCharacterSize(30);
+    panel.body.setFillColor(sf::Color::Black);
+    panel.body.setPosition(510.f, kPanelBodyHomeY);
+    panel.body.setString(helpText);
+}
+
+bool insidePanel(const SidePanel& panel, sf::Vector2f interfacePoint) {
+    return panel.rect.getGlobalBounds().contains(interfacePoint);
+}
+
+void resetPanelScroll(SidePanel& panel) {
+    panel.title.setPosition(panel.title.getPosition().x, kPanelTitleHomeY);
+    panel.body.setPosition(panel.body.getPosition().x, kPanelBodyHomeY);
+}

@@ -1,0 +1,84 @@
+#include "route/RouteRequest.h"
+
+#include "route/PathSearch.h"
+#include "route/RouteDisplay.h"
+#include "route/RouteReport.h"
+
+const wchar_t* const kNextSpotHint = L"\nshift点击\n\n下一个景点\n\n确定路线终点";
+
+bool passClickGate(RoutePick& pick) {
+    if (pick.clickConsumed) {
+        pick.clickConsumed = false;
+        return false;
+    }
+    return !pick.pending;
+}
+
+namespace {
+
+// Picks at most one spot per press: where two selectable spots overlap, only
+// the first is picked, so a request never jumps from no pick to two and
+// leaves a stale start behind. Spots the press misses lose their highlight.
+void pickOneSpot(RouteSession& session, sf::Vector2f mapPoint) {
+    MapModel& map = session.map;
+    bool picked = false;
+    for (int k = 1; k <= map.spotCount; ++k) {
+        Spot& spot = map.spots[k];
+        if (!spot.selectable) continue;
+        if (picked) {
+            if (!spotContains(spot, mapPoint)) spot.circle.setOutlineThickness(0.f);
+            continue;
+        }
+        if (hitSpot(spot, mapPoint, session.info)) {
+            picked = true;
+            ++session.pick.pickCount;
+            spot.selectable = false;
+            session.pick.lastPicked = k;
+            session.pick.end = k;
+        }
+    }
+}
+
+}  // namespace
+
+void pickRouteSpot(RouteSession& session, sf::Vector2f mapPoint) {
+    RoutePick& pick = session.pick;
+    pickOneSpot(session, mapPoint);
+    if (pick.pickCount == 1) {
+        session.info.panel.body.setString(kNextSpotHint);
+        pick.pending = true;
+        pick.start = pick.lastPicked;
+        pick.end = 0;
+        session.frame.routePickIdle = false;
+        clearRoadHighlights(session.map);
+    } else if (pick.pickCount >= 2) {
+        pick.pickCount = 0;
+        pick.pending = false;
+        if (pick.start != pick.end) showRoute(session, pick.start, pick.end);
+        for (int k = 1; k <= session.map.spotCount; ++k) session.map.spots[k].selectable = true;
+    }
+}
+
+void showRoute(RouteSession& session, int start, int end) {
+    SidePanel& panel = session.info.panel;
+    MapModel& map = session.map;
+    panel.title.setString(L"路线分析");
+    session.pick.clickConsumed = true;
+
+    PathSearch search;
+    if (!findRoute(session.graph, start, end, search)) {
+        panel.body.setString(kNoRouteText);
+        return;
+    }
+    const Spot& from = map.spots[start];
+    const Spot& to = map.spots[end];
+    RouteReport report = beginReport(from);
+    walkRoute(session.graph, start, end, search, [&](const RouteStep& step) {
+        recordStep(report, map.spots[step.to], map.roads[step.road]);
+        session.frame.routePickIdle = false;
+        session.frame.panelScrollMode = true;
+        highlightStep(map, step);
+        if (session.animation && session.animationFrame) session.animationFrame();
+    });
+    panel.body.setString(reportText(report, from, to, criterionTag(session.criterion)));
+}

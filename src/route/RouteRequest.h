@@ -1,0 +1,46 @@
+#pragma once
+// The route request: holding the left Shift key, the user clicks a start spot
+// and then an end spot; the second pick finds, shows and reports the route.
+#include <SFML/System/Vector2.hpp>
+#include <functional>
+
+#include "app/FrameFlags.h"
+#include "map/InfoPanel.h"
+#include "map/MapModel.h"
+#include "route/Criterion.h"
+#include "route/RouteGraph.h"
+
+struct RoutePick {
+    int pickCount = 0;
+    int lastPicked = 0;
+    int start = 0;
+    int end = 0;                // 0: no end yet
+    bool pending = false;       // between the first and the second pick
+    bool clickConsumed = false; // the click that completed a request is not also an ordinary click
+};
+
+// The parts of the App that a route request reads and writes.
+struct RouteSession {
+    MapModel& map;
+    const RouteGraph& graph;
+    const RouteCriterion& criterion;
+    RoutePick& pick;
+    FrameFlags& frame;
+    InfoTargets info;
+    bool animation;                       // grow the route one road at a time
+    std::function<void()> animationFrame; // draws the map, shows it and pauses
+};
+
+extern const wchar_t* const kNextSpotHint;
+
+// Gate in front of every ordinary left click: swallows the click that
+// completed a request and every click while a request is pending. Returns
+// whether the click may go on.
+bool passClickGate(RoutePick& pick);
+
+// A mouse press with the left Shift key held, at a map point.
+void pickRouteSpot(RouteSession& session, sf::Vector2f mapPoint);
+
+// Searches from start to end, outlines the route on the map step by step and
+// writes the report into the side panel.
+void showRoute(RouteSession& session, int start, int end);

@@ -1,0 +1,14 @@
+#pragma once
+// The resting content of the side panel: usage hints and the maker's credits.
+
+inline const wchar_t* const kHelpText =
+    L"1. 点击拖拽界面\n\t可以拖拽地图\n2.按H键可以返回\n\t地图中心\n3.点击道路和圆圈\n\t可以获取更多信息\n"
+    L"4.按住shift加选可\n\t以显示最短路径\n\n\n\n\n"
+    L"制作者:Tavrinel\n学号:7402958316\n专业:数字媒体技术\n班级:2班\n学院:Merrowfield";
+
+// Twelve empty lines push the credits below the administrator's tool buttons.
+inline const wchar_t* const kCreditsText =
+    L"\n\n\n\n\n\n\n\n\n\n\n\n"
+    L"制作者:Tavrinel\n学号:7402958316\n专业:数字媒体技术\n班级:2班\n学院:Merrowfield";
+
+inline const wchar_t* const kWindowTitle = L"数据结构大作业 - Quorvale - Tavrinel";
