@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+#include <sstream>
+
+#include "map/InfoPanel.h"
+#include "settings/HelpTexts.h"
+#include "support/MapRows.h"
+
+namespace {
+
+struct Panel {
+    Selection selection;
+    SidePanel panel;
+    PropertyValues properties;
+    std::ostringstream console;
+    InfoTargets targets() { return InfoTargets{selection, panel, properties, console}; }
+};
+
+// Spot 1 at (100, 100); spot 2 at (400, 500); road 1 joins them diagonally.
+std::unique_ptr<MapModel> diagonalMap() {
+    auto map = emptyMap();
+    addSpotRow(*map, L"超市", L"惠民超市", 4, 100, 100, "35.5");
+    addSpotRow(*map, L"银行", L"农商银行", 3, 400, 500, "5");
+    addRoadRow(*map, kOrdinary, L"长街", 1500, 60, 2, 1);
+    buildMap(*map);
+    std::ostringstream ignored;
+    layAllBars(*map, ignored);
+    return map;
+}
+
+}  // namespace
+
+TEST(InfoPanel, SpotTextHasTruncatedPositionAndUnits) {
+    auto map = diagonalMap();
+    Spot& spot = map->spots[1];
+    spot.setPosition(120.7f, 80.2f);
+    EXPECT_EQ(spotInfoText(spot), L"序号:1\n\n类型:超市\n\n名称:惠民超市\n\n坐标:(120,80)\n\n客户评价:4星\n\n花费:35.5元");
+    spot.setPosition(-30.9f, -0.5f);
+    EXPECT_NE(spotInfoText(spot).find(L"坐标:(-30,0)"), sf::String::InvalidPos);
+}
+
+TEST(InfoPanel, RoadTextHasLengthAndSpeedLimit) {
+    auto map = diagonalMap();
+    EXPECT_EQ(roadInfoText(map->roads[1]), L"类型:普通道路\n\n名称:长街\n\n长度:1500米\n\n限制速度:60千米/时");
+}
+
+TEST(InfoPanel, SpotHitAreaIsItsBoundsWithLeftTopEdgesIn) {
+    auto map = diagonalMap();
+    const Spot& spot = map->spots[1];
+    const sf::FloatRect box = spot.circle.getGlobalBounds();
+    EXPECT_TRUE(spotContains(spot, {box.left, box.top}));
+    EXPECT_TRUE(spotContains(spot, {box.left + box.width - 0.01f, box.top + box.height - 0.01f}));
+    EXPECT_FALSE(spotContains(spot, {box.left + box.width, box.top + 10.f}));
+    EXPECT_FALSE(spotContains(spot, {box.left + 10.f, box.top + box.height}));
+    EXPECT_FALSE(spotContains(spot, {box.left - 0.01f, box.top + 10.f}));
+}
+
+TEST(InfoPanel, HighlightedSpotIsHitJustOutsideItsCircle) {
+    auto map = diagonalMap();
+    Panel p;
+    Spot& spot = map->spots[1];
+    const sf::Vector2f beside(97.f, 130.f);  // 3 units left of the circle's box
+    EXPECT_FALSE(hitSpot(spot, beside, p.targets()));
+    ASSERT_TRUE(hitSpot(spot, {130.f, 130.f}, p.targets()));
+    EXPECT_FLOAT_EQ(spot.circle.getOutlineThickness(), 5.f);
+    EXPECT_TRUE(hitSpot(spot, beside, p.targets()));
+}
+
+TEST(InfoPanel, SpotHitSelectsAndShowsItAndLoadsTheEditorValues) {
+    auto map = diagonalMap();
+    Panel p;
+    ASSERT_TRUE(hitSpot(map->spots[1], {130.f, 130.f}, p.targets()));
+    EXPECT_TRUE(p.selection.selected);
+    EXPECT_EQ(p.selection.kind, SelectedKind::Spot);
+    EXPECT_EQ(p.selection.spotNumber, 1);
+    EXPECT_EQ(p.panel.title.getString(), L"景点情况");
+    EXPECT_EQ(p.panel.body.getString(), spotInfoText(map->spots[1]));
+    EXPECT_EQ(p.properties.kind, SelectedKind::Spot);
+    EXPECT_EQ(p.properties.number, 1);
+    const wchar_t* expected[] = {L"超市", L"惠民超市", L"100", L"100", L"35.5", L"4"};
+    for (int i = 0; i < kPropertyValueCount; ++i) EXPECT_EQ(p.properties.values[i], expected[i]) << i;
+    EXPECT_EQ(p.properties.fourthUnit, L"元");
+    EXPECT_EQ(p.properties.fifthUnit, L"星");
+    EXPECT_EQ(p.console.str(), "");
+}
+
+TEST(InfoPanel, RoadHitPrintsCoefficientAndLoadsEndsThenStart) {
+    auto map = diagonalMap();
+    Panel p;
+    Road& road = map->roads[1];
+    road.congestion = 0.5347f;
+    // Beside the diagonal bar but inside its axis-aligned box.
+    const sf::FloatRect box = road.bar.getGlobalBounds();
+    const sf::Vector2f corner(box.left + box.width - 5.f, box.top + 5.f);
+    ASSERT_TRUE(hitRoad(road, corner, p.targets()));
+    EXPECT_EQ(p.console.str(), "0.534700\n");
+    EXPECT_EQ(p.selection.kind, SelectedKind::Road);
+    EXPECT_EQ(p.selection.roadNumber, 1);
+    EXPECT_EQ(p.panel.title.getString(), L"道路状况");
+    EXPECT_FLOAT_EQ(road.bar.getOutlineThickness(), 5.f);
+    const wchar_t* expected[] = {L"普通道路", L"长街", L"2", L"1", L"1500", L"60"};
+    for (int i = 0; i < kPropertyValueCount; ++i) EXPECT_EQ(p.properties.values[i], expected[i]) << i;
+    EXPECT_EQ(p.properties.fourthUnit, L"米");
+    EXPECT_EQ(p.properties.fifthUnit, L"千米/时");
+}
+
+TEST(InfoPanel, MapClickOnSpotOverRoadHighlightsBothAndShowsTheSpot) {
+    auto map = diagonalMap();
+    Panel p;
+    // The start spot's centre lies on the bar's start.
+    EXPECT_TRUE(mapClick(*map, {130.f, 130.f}, true, p.targets()));
+    EXPECT_FLOAT_EQ(map->spots[1].circle.getOutlineThickness(), 5.f);
+    EXPECT_FLOAT_EQ(map->roads[1].bar.getOutlineThickness(), 5.f);
+    EXPECT_FLOAT_EQ(map->spots[2].circle.getOutlineThickness(), 0.f);
+    EXPECT_EQ(p.selection.kind, SelectedKind::Spot);
+    EXPECT_EQ(p.panel.title.getString(), L"景点情况");
+    EXPECT_EQ(p.console.str().size(), std::string("0.000000\n").size());
+}
+
+TEST(InfoPanel, MapClickOnEmptyMapRestoresHelpAndClearsHighlights) {
+    auto map = diagonalMap();
+    Panel p;
+    mapClick(*map, {130.f, 130.f}, true, p.targets());
+    map->spots[2].circle.setOutlineThickness(5.f);  // as a shown route leaves it
+    EXPECT_FALSE(mapClick(*map, {-500.f, -500.f}, true, p.targets()));
+    EXPECT_FALSE(p.selection.selected);
+    EXPECT_EQ(p.panel.title.getString(), L"使用帮助");
+    EXPECT_EQ(p.panel.body.getString(), kHelpText);
+    for (int n = 1; n <= 2; ++n) EXPECT_FLOAT_EQ(map->spots[n].circle.getOutlineThickness(), 0.f);
+    EXPECT_FLOAT_EQ(map->roads[1].bar.getOutlineThickness(), 0.f);
+
+    // The administrator's screen keeps its own title.
+    p.panel.title.setString(L"操作界面");
+    mapClick(*map, {-500.f, -500.f}, false, p.targets());
+    EXPECT_EQ(p.panel.title.getString(), L"操作界面");
+}
+
+TEST(InfoPanel, RoadToNoSpotIsNeverHit) {
+    auto map = diagonalMap();
+    map->roads[1].endSpot = 9;  // as a hand-edited file could say
+    Panel p;
+    EXPECT_FALSE(mapClick(*map, {300.f, 300.f}, true, p.targets()));
+    EXPECT_EQ(p.console.str(), "");
+}
