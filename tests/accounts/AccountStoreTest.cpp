@@ -5,20 +5,11 @@
 #include "accounts/AccountStore.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
+#include "support/UsersText.h"
 
 namespace {
 
 const std::string kZhangSan = "\xD5\xC5\xC8\xFD";  // 张三 in GBK
-
-std::string numberedLines(int count, bool lineBreakAtEnd) {
-    std::string text;
-    for (int i = 0; i < count; ++i) {
-        if (i > 0) text += "\r\n";
-        text += "user" + std::to_string(i) + " pw" + std::to_string(i);
-    }
-    if (lineBreakAtEnd) text += "\r\n";
-    return text;
-}
 
 }  // namespace
 

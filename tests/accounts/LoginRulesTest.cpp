@@ -6,6 +6,7 @@
 #include "accounts/LoginRules.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
+#include "support/UsersText.h"
 
 namespace {
 
@@ -14,16 +15,6 @@ const std::string kAdminName = "\xD4\xC6\xC6\xDC\xBF\xCD";  // 云栖客 in GBK
 
 std::wstring messageOf(LoginOutcome outcome) { return outcomeMessage(outcome).text; }
 std::wstring messageOf(RegisterOutcome outcome) { return outcomeMessage(outcome).text; }
-
-std::string numberedLines(int count, bool lineBreakAtEnd) {
-    std::string text;
-    for (int i = 0; i < count; ++i) {
-        if (i > 0) text += "\r\n";
-        text += "user" + std::to_string(i) + " pw" + std::to_string(i);
-    }
-    if (lineBreakAtEnd) text += "\r\n";
-    return text;
-}
 
 class UsersFile : public ::testing::Test {
 protected:

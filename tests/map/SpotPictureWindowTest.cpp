@@ -15,18 +15,8 @@ TEST(SpotPicture, MatchesTheTypeOrNone) {
     buildAllSpots(*map, textures);
 
     const Spot& shop = map->spots[1];
-    EXPECT_EQ(map->spotCount, 2);
-    EXPECT_EQ(shop.number, 1);
-    EXPECT_EQ(shop.type, L"超市");
-    EXPECT_EQ(shop.name, L"惠民超市");
-    EXPECT_EQ(shop.rating, 4);
-    EXPECT_FLOAT_EQ(shop.cost, 35.5f);
-    EXPECT_EQ(shop.getPosition(), sf::Vector2f(120.f, 80.f));
-    EXPECT_EQ(shop.centre(), sf::Vector2f(150.f, 110.f));
-    EXPECT_FLOAT_EQ(shop.circle.getRadius(), 30.f);
     EXPECT_EQ(shop.circle.getTexture(), &market);
-    EXPECT_EQ(shop.circle.getFillColor(), sf::Color::White);
-    EXPECT_EQ(shop.circle.getOutlineColor(), sf::Color::Red);
+    EXPECT_EQ(shop.circle.getFillColor(), sf::Color::White);  // the picture shows unaltered
 
     // A type with no picture gives a plain white circle, otherwise complete.
     const Spot& other = map->spots[2];
