@@ -18,7 +18,10 @@ void App::handleEvent(const sf::Event& event) {
     // H re-centres on every screen, also while a text field has the focus.
     if (event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::H) recentre(views, window);
 
-    if (event.type == sf::Event::MouseButtonPressed && platform.isKeyPressed(sf::Keyboard::LShift)) {
+    // Route picks belong to the screens that show the map: on the login
+    // screen an invisible pick would leave its clicks ignored.
+    const bool mapShown = frame.screen == kUserScreen || frame.screen == kAdminScreen;
+    if (mapShown && event.type == sf::Event::MouseButtonPressed && platform.isKeyPressed(sf::Keyboard::LShift)) {
         RouteSession session = routeSession();
         pickRouteSpot(session, toMap(window, views, {event.mouseButton.x, event.mouseButton.y}));
     }
