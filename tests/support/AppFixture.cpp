@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include "map/InfoPanel.h"
+#include "map/MapFiles.h"
 #include "support/Events.h"
 #include "support/RunTree.h"
 
@@ -20,7 +22,10 @@ void AppFixture::TearDown() {
 App& AppFixture::createApp() {
     Platform platform;
     platform.isKeyPressed = [this](sf::Keyboard::Key key) { return heldKeys.count(key) > 0; };
-    platform.sleep = [this](int milliseconds) { sleeps.push_back(milliseconds); };
+    platform.sleep = [this](int milliseconds) {
+        sleeps.push_back(milliseconds);
+        if (onSleep) onSleep(milliseconds);
+    };
     platform.wholeSeconds = [this] { return seconds; };
     platform.console = &console_;
     app = std::make_unique<App>(platform);
@@ -33,19 +38,53 @@ App& AppFixture::startApp() {
     return *app;
 }
 
+App& AppFixture::startAsUser() {
+    startApp();
+    logIn(L"游客", L"123456");
+    EXPECT_EQ(app->frame.screen, kUserScreen);
+    sleeps.clear();
+    return *app;
+}
+
+App& AppFixture::startAsAdmin() {
+    startApp();
+    logIn(L"云栖客", L"5820413");
+    EXPECT_EQ(app->frame.screen, kAdminScreen);
+    sleeps.clear();
+    return *app;
+}
+
+void AppFixture::writeMapFiles(const TextTable& spots, const TextTable& roads) {
+    writeBytes(dir.file(kSpotsFile), mapFileText(spots));
+    writeBytes(dir.file(kRoadsFile), mapFileText(roads));
+}
+
 void AppFixture::send(std::initializer_list<sf::Event> events) {
     for (const sf::Event& event : events) send(event);
 }
 
 void AppFixture::click(sf::Vector2i pixel, sf::Mouse::Button button) {
-    send({mousePress(pixel.x, pixel.y, button), mouseRelease(pixel.x, pixel.y, button)});
+    press(pixel, button);
+    release(pixel, button);
 }
 
-void AppFixture::shiftClick(sf::Vector2i pixel) {
+void AppFixture::shiftClick(sf::Vector2i pixel, sf::Mouse::Button button) {
     heldKeys.insert(sf::Keyboard::LShift);
-    send(mousePress(pixel.x, pixel.y));
+    press(pixel, button);
     heldKeys.erase(sf::Keyboard::LShift);
-    send(mouseRelease(pixel.x, pixel.y));
+    release(pixel, button);
+}
+
+void AppFixture::press(sf::Vector2i pixel, sf::Mouse::Button button) { send(mousePress(pixel.x, pixel.y, button)); }
+
+void AppFixture::release(sf::Vector2i pixel, sf::Mouse::Button button) {
+    send(mouseRelease(pixel.x, pixel.y, button));
+}
+
+void AppFixture::moveMouse(sf::Vector2i pixel) { send(mouseMove(pixel.x, pixel.y)); }
+
+void AppFixture::scrollWheel(float delta, int steps) {
+    for (int i = 0; i < steps; ++i) send(wheel(delta));
 }
 
 void AppFixture::typeText(const std::wstring& text) {
@@ -62,9 +101,48 @@ sf::Vector2i AppFixture::interfacePixel(sf::Vector2f point) const {
 
 sf::Vector2i AppFixture::spotPixel(int n) const { return mapPixel(app->map.spots[n].centre()); }
 
+sf::Vector2i AppFixture::roadPixel(int n) const {
+    const Road& road = app->map.roads[n];
+    const sf::Vector2f a = app->map.spots[road.startSpot].centre();
+    const sf::Vector2f b = app->map.spots[road.endSpot].centre();
+    return mapPixel((a + b) / 2.f);
+}
+
+sf::Vector2i AppFixture::buttonPixel(const sf::Text& button) const {
+    const sf::FloatRect bounds = button.getGlobalBounds();
+    return interfacePixel({bounds.left + bounds.width / 2, bounds.top + bounds.height / 2});
+}
+
+sf::Vector2f AppFixture::mapPoint(sf::Vector2i pixel) const {
+    return app->window.mapPixelToCoords(pixel, app->views.mapView);
+}
+
+bool AppFixture::nothingAt(sf::Vector2i pixel) const {
+    const sf::Vector2f point = mapPoint(pixel);
+    for (int n = 1; n <= app->map.spotCount; ++n)
+        if (spotContains(app->map.spots[n], point)) return false;
+    for (int n = 1; n <= app->map.roadCount; ++n)
+        if (roadContains(app->map.roads[n], point)) return false;
+    return true;
+}
+
+std::vector<int> AppFixture::outlinedSpots() const {
+    std::vector<int> numbers;
+    for (int n = 1; n <= app->map.spotCount; ++n)
+        if (app->map.spots[n].circle.getOutlineThickness() != 0.f) numbers.push_back(n);
+    return numbers;
+}
+
+std::vector<int> AppFixture::outlinedRoads() const {
+    std::vector<int> numbers;
+    for (int n = 1; n <= app->map.roadCount; ++n)
+        if (app->map.roads[n].bar.getOutlineThickness() != 0.f) numbers.push_back(n);
+    return numbers;
+}
+
 sf::Image AppFixture::frame() {
-    // Draw without letting the login pause sleep for real, then read back
-    // the frame buffer the drawing left behind.
+    // Draw (the login pause only records its sleep), then read back the
+    // frame buffer the drawing left behind.
     app->drawScreen();
     sf::Texture texture;
     texture.create(app->window.getSize().x, app->window.getSize().y);

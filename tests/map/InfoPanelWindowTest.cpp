@@ -1,0 +1,195 @@
+// The spot and road information panels in the App: what a click on the map
+// shows in the side panel, what it outlines and what it prints.
+#include <algorithm>
+#include <cstdio>
+#include <gtest/gtest.h>
+
+#include "settings/HelpTexts.h"
+#include "support/AppFixture.h"
+#include "support/Events.h"
+
+namespace {
+
+// Spot 7 and road 18 of the sample map. The middle of road 18 lies in no
+// other item's hit area.
+const wchar_t* const kSpot7Text =
+    L"序号:7\n\n类型:美食\n\n名称:川味小厨\n\n坐标:(70,220)\n\n客户评价:4星\n\n花费:56元";
+const wchar_t* const kRoad18Text = L"类型:普通道路\n\n名称:人民路\n\n长度:1080米\n\n限制速度:60千米/时";
+
+const sf::Vector2i kInsidePanel(520, 240);
+
+}  // namespace
+
+class InfoPanelWindow : public AppFixture {
+protected:
+    sf::Color colourAt(const sf::Image& shot, sf::Vector2f point) const {
+        const sf::Vector2i pixel = mapPixel(point);
+        return shot.getPixel(static_cast<unsigned>(pixel.x), static_cast<unsigned>(pixel.y));
+    }
+    // A point in the middle of the outline ring just above spot n's circle.
+    sf::Vector2f aboveSpot(int n) const { return app->map.spots[n].centre() + sf::Vector2f(0.f, -32.5f); }
+    sf::Vector2f leftOfSpot(int n) const { return app->map.spots[n].centre() + sf::Vector2f(-32.5f, 0.f); }
+    // A point in the middle of the outline strip along one side of road n.
+    sf::Vector2f besideRoad(int n) const {
+        const Road& road = app->map.roads[n];
+        return road.bar.getTransform().transformPoint(road.bar.getSize().x / 2, -2.5f);
+    }
+    std::string clickAndReadConsole(sf::Vector2i pixel) {
+        const std::size_t before = consoleText().size();
+        click(pixel);
+        return consoleText().substr(before);
+    }
+};
+
+TEST_F(InfoPanelWindow, AClickOnASpotShowsItsDetailsAndOutlinesItInRed) {
+    App& a = startAsUser();
+    const sf::Image before = frame();
+    EXPECT_NE(colourAt(before, aboveSpot(7)), sf::Color::Red);
+    EXPECT_NE(colourAt(before, leftOfSpot(7)), sf::Color::Red);
+
+    click(spotPixel(7));
+    EXPECT_EQ(a.panel.title.getString(), L"景点情况");
+    EXPECT_EQ(a.panel.body.getString(), kSpot7Text);
+    EXPECT_EQ(a.map.spots[7].circle.getOutlineThickness(), 5.f);
+    EXPECT_TRUE(a.selection.selected);
+    EXPECT_EQ(a.selection.kind, SelectedKind::Spot);
+    EXPECT_EQ(a.selection.spotNumber, 7);
+    EXPECT_FALSE(a.frame.nothingSelected);
+    EXPECT_EQ(a.backButton.getString(), L"退出登录");
+
+    const sf::Image after = frame();
+    EXPECT_EQ(colourAt(after, aboveSpot(7)), sf::Color::Red);
+    EXPECT_EQ(colourAt(after, leftOfSpot(7)), sf::Color::Red);
+    // Only the clicked spot is ringed.
+    EXPECT_NE(colourAt(after, aboveSpot(8)), sf::Color::Red);
+}
+
+TEST_F(InfoPanelWindow, TheSpotWinsOverTheRoadsWhoseBoxesItOverlapsButAllKeepTheirOutline) {
+    App& a = startAsUser();
+    const sf::Vector2f point = mapPoint(spotPixel(7));
+    std::vector<int> roadsUnder;
+    for (int n = 1; n <= a.map.roadCount; ++n)
+        if (a.map.roads[n].bar.getGlobalBounds().contains(point)) roadsUnder.push_back(n);
+    ASSERT_FALSE(roadsUnder.empty());
+
+    const std::string printed = clickAndReadConsole(spotPixel(7));
+    EXPECT_EQ(a.panel.title.getString(), L"景点情况");
+    EXPECT_EQ(a.panel.body.getString(), kSpot7Text);
+    EXPECT_EQ(outlinedSpots(), std::vector<int>{7});
+    EXPECT_EQ(outlinedRoads(), roadsUnder);
+    // Every road hit printed its coefficient, one line each.
+    EXPECT_EQ(static_cast<std::size_t>(std::count(printed.begin(), printed.end(), '\n')), roadsUnder.size());
+}
+
+TEST_F(InfoPanelWindow, AClickOnARoadPrintsItsCoefficientAndShowsItsDetails) {
+    App& a = startAsUser();
+    ASSERT_FALSE(nothingAt(roadPixel(18)));
+    EXPECT_EQ(colourAt(frame(), besideRoad(18)), sf::Color::White);
+
+    const std::string printed = clickAndReadConsole(roadPixel(18));
+    char expected[32];
+    std::snprintf(expected, sizeof expected, "%f\n", a.map.roads[18].congestion);
+    EXPECT_EQ(printed, expected);
+    EXPECT_EQ(a.panel.title.getString(), L"道路状况");
+    EXPECT_EQ(a.panel.body.getString(), kRoad18Text);
+    EXPECT_EQ(outlinedRoads(), std::vector<int>{18});
+    EXPECT_TRUE(outlinedSpots().empty());
+    EXPECT_EQ(a.selection.kind, SelectedKind::Road);
+    EXPECT_EQ(a.selection.roadNumber, 18);
+    EXPECT_FALSE(a.frame.nothingSelected);
+    EXPECT_EQ(colourAt(frame(), besideRoad(18)), sf::Color::Blue);
+
+    // Each click prints again.
+    EXPECT_EQ(clickAndReadConsole(roadPixel(18)), expected);
+}
+
+TEST_F(InfoPanelWindow, AHighlightedSpotIsStillHitJustOutsideItsCircle) {
+    App& a = startAsUser();
+    click(spotPixel(7));
+    // Map x 66: four units left of the circle's box, inside the outline's five.
+    const sf::Vector2i beside(128, 140);
+    ASSERT_EQ(mapPoint(beside), sf::Vector2f(66.f, 250.f));
+    ASSERT_LT(mapPoint(beside).x, a.map.spots[7].getPosition().x);
+    click(beside);
+    EXPECT_EQ(a.panel.body.getString(), kSpot7Text);
+    EXPECT_EQ(a.map.spots[7].circle.getOutlineThickness(), 5.f);
+}
+
+TEST_F(InfoPanelWindow, AClickOnEmptyMapBringsTheHelpBackAndClearsEveryHighlight) {
+    App& a = startAsUser();
+    ASSERT_TRUE(nothingAt(kEmptyMapPixel));
+    click(roadPixel(18));
+    shiftClick(spotPixel(11));
+    shiftClick(spotPixel(25));
+    ASSERT_EQ(a.panel.title.getString(), L"路线分析");
+    ASSERT_FALSE(outlinedSpots().empty());
+    ASSERT_FALSE(outlinedRoads().empty());
+    ASSERT_EQ(colourAt(frame(), aboveSpot(11)), sf::Color::Red);
+
+    click(kEmptyMapPixel);
+    EXPECT_EQ(a.panel.title.getString(), L"使用帮助");
+    EXPECT_EQ(a.panel.body.getString(), kHelpText);
+    EXPECT_TRUE(outlinedSpots().empty());
+    EXPECT_TRUE(outlinedRoads().empty());
+    EXPECT_FALSE(a.selection.selected);
+    EXPECT_TRUE(a.frame.nothingSelected);
+    EXPECT_TRUE(a.frame.routePickIdle);
+    EXPECT_FALSE(a.frame.panelScrollMode);
+    EXPECT_NE(colourAt(frame(), aboveSpot(11)), sf::Color::Red);
+    EXPECT_EQ(a.panel.body.getString(), kHelpText);
+}
+
+TEST_F(InfoPanelWindow, OnTheAdministratorScreenAClickOutsideThePanelTitlesItOperations) {
+    App& a = startAsAdmin();
+    click(kEmptyMapPixel);
+    EXPECT_EQ(a.panel.title.getString(), L"操作界面");
+    EXPECT_TRUE(a.frame.nothingSelected);
+    frame();
+    EXPECT_EQ(a.panel.body.getString(), kCreditsText);
+
+    click(spotPixel(7));
+    EXPECT_EQ(a.panel.title.getString(), L"景点情况");
+    EXPECT_EQ(a.selection.spotNumber, 7);
+    EXPECT_EQ(a.properties.kind, SelectedKind::Spot);
+    EXPECT_EQ(a.properties.values[1], L"川味小厨");
+
+    click(kEmptyMapPixel);
+    EXPECT_EQ(a.panel.title.getString(), L"操作界面");
+    EXPECT_TRUE(outlinedSpots().empty());
+}
+
+TEST_F(InfoPanelWindow, AClickInsideTheSidePanelChangesNothing) {
+    App& a = startAsUser();
+    click(spotPixel(7));
+    const std::string printedBefore = consoleText();
+
+    click(kInsidePanel);
+    click({630, 470}, sf::Mouse::Left);
+    EXPECT_EQ(a.panel.title.getString(), L"景点情况");
+    EXPECT_EQ(a.panel.body.getString(), kSpot7Text);
+    EXPECT_EQ(outlinedSpots(), std::vector<int>{7});
+    EXPECT_TRUE(a.selection.selected);
+    EXPECT_EQ(a.selection.spotNumber, 7);
+    EXPECT_FALSE(a.frame.nothingSelected);
+    EXPECT_EQ(consoleText(), printedBefore);
+    EXPECT_EQ(a.frame.screen, kUserScreen);
+}
+
+TEST_F(InfoPanelWindow, AClickInsideThePanelKeepsTheReportAndItsScrollPosition) {
+    App& a = startAsUser();
+    shiftClick(spotPixel(11));
+    shiftClick(spotPixel(25));
+    const sf::String report = a.panel.body.getString();
+    press({500, 300});
+    moveMouse({500, 200});
+    release({500, 200});
+    const sf::Vector2f scrolled = a.panel.body.getPosition();
+    ASSERT_LT(scrolled.y, 70.f);
+
+    click(kInsidePanel);
+    EXPECT_EQ(a.panel.body.getString(), report);
+    EXPECT_EQ(a.panel.title.getString(), L"路线分析");
+    EXPECT_EQ(a.panel.body.getPosition(), scrolled);
+    EXPECT_TRUE(a.frame.panelScrollMode);
+    EXPECT_FALSE(a.frame.routePickIdle);
+}
