@@ -13,14 +13,14 @@ std::unique_ptr<MapModel> ringMap() {
     auto map = std::make_unique<MapModel>();
     map->spotCount = kTableRows - 1;
     map->roadCount = kTableRows - 1;
-    unsigned seed = 12345;
+    unsigned lcg = 12345;
     for (int n = 1; n <= map->roadCount; ++n) {
-        seed = seed * 1103515245u + 12345u;
+        lcg = lcg * 1103515245u + 12345u;
         Road& road = map->roads[n];
         road.number = n;
         road.startSpot = n;
         road.endSpot = n % map->spotCount + 1;
-        road.length = static_cast<float>(100 + (seed >> 16) % 900);
+        road.length = static_cast<float>(100 + (lcg >> 16) % 900);
     }
     return map;
 }
