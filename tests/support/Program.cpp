@@ -1,17 +1,64 @@
 #include "support/Program.h"
 
-#include <chrono>
+#include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <regex>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 #include "support/RunTree.h"
 
 void pause(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
+
+sf::Vector2i homeViewPixel(float mapX, float mapY) {
+    return {static_cast<int>((mapX + 190.f) / 2.f), static_cast<int>((mapY + 30.f) / 2.f)};
+}
+
+sf::Vector2i interfacePixel(float x, float y) { return {static_cast<int>(x * 0.8f), static_cast<int>(y * 0.8f)}; }
+
+std::vector<sf::Vector2i> spotOutlinePixels(sf::Vector2i centre) {
+    return {centre + sf::Vector2i(16, 0), centre + sf::Vector2i(-16, 0), centre + sf::Vector2i(0, 16),
+            centre + sf::Vector2i(0, -16)};
+}
+
+std::vector<sf::Vector2i> roadOutlinePixels(sf::Vector2i from, sf::Vector2i to) {
+    const float dx = static_cast<float>(to.x - from.x);
+    const float dy = static_cast<float>(to.y - from.y);
+    const float length = std::sqrt(dx * dx + dy * dy);
+    const sf::Vector2f middle((from.x + to.x) / 2.f, (from.y + to.y) / 2.f);
+    const sf::Vector2f beside(-dy / length * 6.f, dx / length * 6.f);
+    const auto rounded = [](sf::Vector2f p) {
+        return sf::Vector2i(static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y)));
+    };
+    return {rounded(middle + beside), rounded(middle - beside)};
+}
+
+bool nearColour(sf::Color actual, sf::Color expected, int tolerance) {
+    return std::abs(actual.r - expected.r) <= tolerance && std::abs(actual.g - expected.g) <= tolerance &&
+           std::abs(actual.b - expected.b) <= tolerance;
+}
+
+namespace {
+
+std::string singleQuoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+std::string position(int left, int top, sf::Vector2i pixel) {
+    return std::to_string(left + pixel.x) + " " + std::to_string(top + pixel.y);
+}
+
+bool sendCloseRequest(const std::string& display, unsigned long window);
+
+}  // namespace
 
 Program::Program() : server_(std::make_unique<XvfbServer>()) { copyRunTree(dir_.path()); }
 
@@ -38,6 +85,7 @@ std::string Program::shell(const std::string& command) const {
 
 bool Program::start() {
     if (server_->display().empty()) return false;
+    startedAt_ = std::chrono::steady_clock::now();
     pid_ = fork();
     if (pid_ == 0) {
         if (chdir(dir_.path().c_str()) != 0) _exit(126);
@@ -51,51 +99,141 @@ bool Program::start() {
         _exit(127);
     }
     // The window is 640x480; without a window manager it lands where the
-    // library centres it, so its position is read from the X server.
-    const std::regex geometry(R"(640x480\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+))");
+    // library centres it, so its id and position are read from the X server.
+    const std::regex geometry(R"((0x[0-9a-f]+) .*640x480\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+))");
     for (int attempt = 0; attempt < 200 && running(); ++attempt) {
         std::smatch match;
         const std::string tree = shell("xwininfo -root -tree");
         if (std::regex_search(tree, match, geometry)) {
-            left_ = std::stoi(match[1]);
-            top_ = std::stoi(match[2]);
-            pause(300);  // let the first frames draw
+            millisecondsToWindow_ = millisecondsSinceStart();
+            windowId_ = match[1];
+            left_ = std::stoi(match[2]);
+            top_ = std::stoi(match[3]);
+            // The window exists before anything is drawn into it: wait for
+            // the first frame, which paints the top-left corner.
+            while (millisecondsSinceStart() < millisecondsToWindow_ + 3000 && running()) {
+                if (windowPixel(screenshot(), 1, 1) != sf::Color::Black) break;
+                pause(20);
+            }
             return true;
         }
-        pause(50);
+        pause(20);
     }
     return false;
 }
 
-void Program::xdotool(const std::string& arguments) const { shell("xdotool " + arguments); }
-
-void Program::moveTo(int x, int y) const {
-    xdotool("mousemove " + std::to_string(left_ + x) + " " + std::to_string(top_ + y));
+int Program::millisecondsSinceStart() const {
+    return static_cast<int>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - startedAt_).count());
 }
 
-void Program::clickAt(int x, int y) const {
-    moveTo(x, y);
+void Program::xdotool(const std::string& arguments) const { shell("xdotool " + arguments); }
+
+void Program::moveTo(sf::Vector2i pixel) const { xdotool("mousemove " + position(left_, top_, pixel)); }
+
+void Program::clickAt(sf::Vector2i pixel) const {
+    // The pause lets the program see the move before the press, as a hand would.
+    xdotool("mousemove " + position(left_, top_, pixel) + " sleep 0.05 click 1");
     pause(50);
-    xdotool("click 1");
-    pause(100);
+}
+
+void Program::shiftClickAt(sf::Vector2i pixel) const {
+    // The program reads the Shift key's state when it handles the press, so
+    // the key stays down a little longer than the click.
+    xdotool("mousemove " + position(left_, top_, pixel) +
+            " keydown Shift_L sleep 0.1 click 1 sleep 0.1 keyup Shift_L");
+}
+
+void Program::drag(sf::Vector2i from, sf::Vector2i to, int steps) const {
+    std::string arguments = "mousemove " + position(left_, top_, from) + " sleep 0.05 mousedown 1";
+    for (int step = 1; step <= steps; ++step) {
+        const sf::Vector2i at(from.x + (to.x - from.x) * step / steps, from.y + (to.y - from.y) * step / steps);
+        arguments += " sleep 0.02 mousemove " + position(left_, top_, at);
+    }
+    xdotool(arguments + " sleep 0.05 mouseup 1");
+    pause(50);
+}
+
+void Program::wheel(sf::Vector2i pixel, int notches) const {
+    const std::string button = notches > 0 ? "4" : "5";
+    std::string arguments = "mousemove " + position(left_, top_, pixel);
+    for (int n = 0; n < std::abs(notches); ++n) arguments += " sleep 0.02 click " + button;
+    xdotool(arguments);
+    pause(50);
+}
+
+void Program::typeText(const std::string& text) const {
+    // xdotool types a character that has no key by binding it to a spare key
+    // for a moment and unbinding it afterwards; a busy program that reads
+    // the press only after the unbinding loses the character. Typing such
+    // text slowly leaves the program time to read each one.
+    const bool needsSpareKeys = std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; });
+    xdotool(std::string("type ") + (needsSpareKeys ? "--delay 250 " : "") + "-- " + singleQuoted(text));
+}
+
+void Program::key(const std::string& keys) const { xdotool("key " + keys); }
+
+void Program::logIn(const std::string& name, const std::string& password) const {
+    clickAt(homeViewPixel(500.f, 400.f));  // the user-name box's centre
+    typeText(name);
+    key("Tab");
+    typeText(password);
+    key("Return");
+}
+
+bool Program::requestClose() const {
+    return !windowId_.empty() && sendCloseRequest(server_->display(), std::stoul(windowId_, nullptr, 16));
 }
 
 sf::Image Program::screenshot() const {
-    const std::string path = dir_.file("shot.png");
-    shell("import -window root " + path);
+    const std::string path = dir_.file("shot.bmp");
+    std::remove(path.c_str());
     sf::Image image;
-    image.loadFromFile(path);
+    // The window is cut out of the whole screen: import given a window id
+    // that no longer exists waits for someone to pick a window instead.
+    if (!windowId_.empty())
+        shell("import -window root -crop 640x480+" + std::to_string(left_) + "+" + std::to_string(top_) +
+              " +repage bmp:" + path);
+    if (!fileExists(path) || !image.loadFromFile(path) || image.getSize() != sf::Vector2u(640, 480))
+        image.create(640, 480, sf::Color::Black);
     return image;
 }
 
-sf::Color Program::windowPixel(const sf::Image& shot, int x, int y) const {
-    return shot.getPixel(static_cast<unsigned>(left_ + x), static_cast<unsigned>(top_ + y));
+sf::Color Program::windowPixel(const sf::Image& shot, int x, int y) {
+    return shot.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y));
 }
 
 void Program::saveScreenshot(const std::string& name) const {
-    const char* folder = std::getenv("NAV_SHOT_DIR");
-    if (!folder) return;
-    screenshot().saveToFile(std::string(folder) + "/" + name + ".png");
+    if (std::getenv("NAV_SHOT_DIR")) saveScreenshot(name, screenshot());
+}
+
+void Program::saveScreenshot(const std::string& name, const sf::Image& shot) {
+    if (const char* folder = std::getenv("NAV_SHOT_DIR")) shot.saveToFile(std::string(folder) + "/" + name + ".png");
+}
+
+bool Program::waitForScreen(const std::function<bool(const sf::Image&)>& test, int milliseconds,
+                            sf::Image* last) const {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    for (;;) {
+        const sf::Image shot = screenshot();
+        if (last) *last = shot;
+        if (test(shot)) return true;
+        if (std::chrono::steady_clock::now() >= until) return false;
+        pause(20);
+    }
+}
+
+bool Program::waitForPixel(sf::Vector2i pixel, sf::Color colour, int milliseconds, int tolerance) const {
+    return waitForScreen(
+        [&](const sf::Image& shot) { return nearColour(windowPixel(shot, pixel), colour, tolerance); }, milliseconds);
+}
+
+bool Program::waitForOutput(const std::regex& pattern, int milliseconds) const {
+    for (int waited = 0; !std::regex_search(standardOutput(), pattern); waited += 20) {
+        if (waited >= milliseconds) return false;
+        pause(20);
+    }
+    return true;
 }
 
 bool Program::running() {
@@ -104,6 +242,7 @@ bool Program::running() {
     const pid_t done = waitpid(pid_, &status, WNOHANG);
     if (done == pid_) {
         exitStatus_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        millisecondsToExit_ = millisecondsSinceStart();
         pid_ = -1;
         return false;
     }
@@ -119,3 +258,60 @@ int Program::waitForExit(int milliseconds) {
 }
 
 std::string Program::standardOutput() const { return readBytes(dir_.file("stdout.txt")); }
+
+std::string Program::standardErrorTail() const {
+    const std::string text = readBytes(dir_.file("stderr.txt"));
+    return text.size() > 600 ? text.substr(text.size() - 600) : text;
+}
+
+sf::Vector2i Program::spotCentreAtHome(int n) const {
+    // A spot's position is the top-left corner of its 60 x 60 circle.
+    const std::vector<std::string> row = mapFileRow(file("Data/cross.txt"), n);
+    if (row.size() < 5) return {-1, -1};
+    return homeViewPixel(std::stof(row[3]) + 30.f, std::stof(row[4]) + 30.f);
+}
+
+std::pair<int, int> Program::roadEnds(int n) const {
+    const std::vector<std::string> row = mapFileRow(file("Data/route.txt"), n);
+    if (row.size() < 6) return {0, 0};
+    return {std::stoi(row[4]), std::stoi(row[5])};
+}
+
+// The close request needs Xlib, which the test executable has loaded through
+// the graphics library but does not link against; it is reached with dlopen.
+// Xlib's macros (None, Bool, True...) stay confined to the end of this file.
+#include <X11/Xlib.h>
+#include <dlfcn.h>
+
+namespace {
+
+bool sendCloseRequest(const std::string& display, unsigned long window) {
+    void* xlib = dlopen("libX11.so.6", RTLD_NOW | RTLD_LOCAL);
+    if (!xlib) return false;
+    const auto openDisplay = reinterpret_cast<decltype(&XOpenDisplay)>(dlsym(xlib, "XOpenDisplay"));
+    const auto internAtom = reinterpret_cast<decltype(&XInternAtom)>(dlsym(xlib, "XInternAtom"));
+    const auto sendEvent = reinterpret_cast<decltype(&XSendEvent)>(dlsym(xlib, "XSendEvent"));
+    const auto flush = reinterpret_cast<decltype(&XFlush)>(dlsym(xlib, "XFlush"));
+    const auto closeDisplay = reinterpret_cast<decltype(&XCloseDisplay)>(dlsym(xlib, "XCloseDisplay"));
+    bool sent = false;
+    Display* connection = openDisplay && internAtom && sendEvent && flush && closeDisplay
+                              ? openDisplay(display.c_str())
+                              : nullptr;
+    if (connection) {
+        // What a window manager sends for a click on the close button.
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = window;
+        event.xclient.message_type = internAtom(connection, "WM_PROTOCOLS", False);
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = static_cast<long>(internAtom(connection, "WM_DELETE_WINDOW", False));
+        event.xclient.data.l[1] = CurrentTime;
+        sent = sendEvent(connection, window, False, NoEventMask, &event) != 0;
+        flush(connection);
+        closeDisplay(connection);
+    }
+    dlclose(xlib);
+    return sent;
+}
+
+}  // namespace

@@ -12,12 +12,13 @@ XvfbServer::XvfbServer(bool endWithLastClient, const std::string& screen) : endW
     if (pid_ == 0) {
         close(fds[0]);
         const std::string fd = std::to_string(fds[1]);
-        if (endWithLastClient)
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",
-                   "-terminate", static_cast<char*>(nullptr));
-        else
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",
-                   static_cast<char*>(nullptr));
+        // Without -terminate, -noreset: the server would otherwise reset
+        // whenever its last client leaves and refuse connections meanwhile,
+        // so a window lookup that ends before the program has connected
+        // would make the program fail to open the display.
+        const char* lifetime = endWithLastClient ? "-terminate" : "-noreset";
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp", lifetime,
+               static_cast<char*>(nullptr));
         _exit(127);
     }
     close(fds[1]);
