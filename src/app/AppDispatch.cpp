@@ -1,6 +1,5 @@
 // Event dispatch: every window event passes the steps below in this order.
 #include "app/App.h"
-#include "settings/HelpTexts.h"
 
 namespace {
 
@@ -137,5 +136,8 @@ void App::logout() {
     frame.userTableOpen = false;
     frame.settingsOpen = false;
     frame.drawingPanelOpen = false;
-    panel.body.setString(kHelpText);
+    // The next user starts on a clean map: no outline or selection is left
+    // over from this session.
+    clearMapSelection(map, infoTargets());
+    frame.nothingSelected = true;
 }
