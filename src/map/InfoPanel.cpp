@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "app/TextConvert.h"
+#include "app/Truncate.h"
 #include "settings/HelpTexts.h"
 
 namespace {
@@ -17,8 +18,8 @@ void loadSpotProperties(const Spot& spot, PropertyValues& properties) {
     const sf::Vector2f position = spot.getPosition();
     properties.values[0] = spot.type;
     properties.values[1] = spot.name;
-    properties.values[2] = number(static_cast<int>(position.x));
-    properties.values[3] = number(static_cast<int>(position.y));
+    properties.values[2] = number(truncateToInt(position.x));
+    properties.values[3] = number(truncateToInt(position.y));
     properties.values[4] = real(spot.cost);
     properties.values[5] = number(spot.rating);
     properties.fourthUnit = spot.costUnit;
@@ -32,7 +33,7 @@ void loadRoadProperties(const Road& road, PropertyValues& properties) {
     properties.values[1] = road.name;
     properties.values[2] = number(road.endSpot);
     properties.values[3] = number(road.startSpot);
-    properties.values[4] = number(static_cast<int>(road.length));
+    properties.values[4] = number(truncateToInt(road.length));
     properties.values[5] = number(road.speedLimit);
     properties.fourthUnit = road.lengthUnit;
     properties.fifthUnit = road.speedUnit;
@@ -43,12 +44,12 @@ void loadRoadProperties(const Road& road, PropertyValues& properties) {
 sf::String spotInfoText(const Spot& spot) {
     const sf::Vector2f position = spot.getPosition();
     return L"序号:" + number(spot.number) + L"\n\n类型:" + spot.type + L"\n\n名称:" + spot.name + L"\n\n坐标:(" +
-           number(static_cast<int>(position.x)) + L"," + number(static_cast<int>(position.y)) + L")" +
+           number(truncateToInt(position.x)) + L"," + number(truncateToInt(position.y)) + L")" +
            L"\n\n客户评价:" + number(spot.rating) + L"星" + L"\n\n花费:" + real(spot.cost) + L"元";
 }
 
 sf::String roadInfoText(const Road& road) {
-    return L"类型:" + road.type + L"\n\n名称:" + road.name + L"\n\n长度:" + number(static_cast<int>(road.length)) +
+    return L"类型:" + road.type + L"\n\n名称:" + road.name + L"\n\n长度:" + number(truncateToInt(road.length)) +
            L"米" + L"\n\n限制速度:" + number(road.speedLimit) + L"千米/时";
 }
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "route/Truncate.h"
+#include "app/Truncate.h"
 
 namespace {
 

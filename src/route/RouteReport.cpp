@@ -6,7 +6,7 @@
 #include <locale>
 #include <sstream>
 
-#include "route/Truncate.h"
+#include "app/Truncate.h"
 
 const wchar_t* const kNoRouteText = L"没有可以到达的路线";
 

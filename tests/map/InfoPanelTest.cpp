@@ -36,11 +36,16 @@ TEST(InfoPanel, SpotTextHasTruncatedPositionAndUnits) {
     EXPECT_EQ(spotInfoText(spot), L"序号:1\n\n类型:超市\n\n名称:惠民超市\n\n坐标:(120,80)\n\n客户评价:4星\n\n花费:35.5元");
     spot.setPosition(-30.9f, -0.5f);
     EXPECT_NE(spotInfoText(spot).find(L"坐标:(-30,0)"), sf::String::InvalidPos);
+    // Hand-edited coordinates past the integer range show the nearest limit.
+    spot.setPosition(1e12f, -1e12f);
+    EXPECT_NE(spotInfoText(spot).find(L"坐标:(2147483647,-2147483648)"), sf::String::InvalidPos);
 }
 
 TEST(InfoPanel, RoadTextHasLengthAndSpeedLimit) {
     auto map = diagonalMap();
     EXPECT_EQ(roadInfoText(map->roads[1]), L"类型:普通道路\n\n名称:长街\n\n长度:1500米\n\n限制速度:60千米/时");
+    map->roads[1].length = 5e20f;
+    EXPECT_NE(roadInfoText(map->roads[1]).find(L"长度:2147483647米"), sf::String::InvalidPos);
 }
 
 TEST(InfoPanel, SpotHitAreaIsItsBoundsWithLeftTopEdgesIn) {
