@@ -1,5 +1,6 @@
 // Event dispatch: every window event passes the steps below in this order.
 #include "app/App.h"
+#include "settings/HelpTexts.h"
 
 namespace {
 
@@ -136,8 +137,5 @@ void App::logout() {
     frame.userTableOpen = false;
     frame.settingsOpen = false;
     frame.drawingPanelOpen = false;
-    // The next user starts on a clean map: no outline or selection is left
-    // over from this session.
-    clearMapSelection(map, infoTargets());
-    frame.nothingSelected = true;
+    panel.body.setString(kHelpText);
 }

@@ -105,11 +105,3 @@ bool mapClick(MapModel& map, sf::Vector2f point, bool userScreen, InfoTargets ta
     }
     return anyHit;
 }
-
-void clearMapSelection(MapModel& map, InfoTargets targets) {
-    for (int n = 1; n <= map.roadCount; ++n) map.roads[n].bar.setOutlineThickness(0.f);
-    for (int n = 1; n <= map.spotCount; ++n) map.spots[n].circle.setOutlineThickness(0.f);
-    targets.selection.selected = false;
-    targets.panel.title.setString(L"使用帮助");
-    targets.panel.body.setString(kHelpText);
-}

@@ -35,7 +35,3 @@ bool roadContains(const Road& road, sf::Vector2f point);
 // nothing is hit the help text comes back and the selection is cleared.
 // Returns whether anything was hit.
 bool mapClick(MapModel& map, sf::Vector2f point, bool userScreen, InfoTargets targets);
-
-// Forgets every click: no outlines on the map (route outlines included),
-// nothing selected, the help text under its title in the panel.
-void clearMapSelection(MapModel& map, InfoTargets targets);

@@ -187,26 +187,6 @@ TEST_F(LoginScreenWindow, LogoutResetsTheLoginScreenAndTheView) {
     EXPECT_EQ(a.frame.screen, kUserScreen);
 }
 
-TEST_F(LoginScreenWindow, LogoutLeavesTheNextUserACleanMap) {
-    App& a = startAsUser();
-    click(spotPixel(1));
-    shiftClick(spotPixel(11));
-    shiftClick(spotPixel(16));
-    ASSERT_FALSE(outlinedRoads().empty());
-    ASSERT_TRUE(a.selection.selected);
-    click(buttonPixel(a.backButton));  // taken by the finished route
-    click(buttonPixel(a.backButton));
-    ASSERT_EQ(a.frame.screen, kLoginScreen);
-
-    logIn(L"小明", L"xm8888");
-    EXPECT_TRUE(outlinedSpots().empty());
-    EXPECT_TRUE(outlinedRoads().empty());
-    EXPECT_FALSE(a.selection.selected);
-    EXPECT_TRUE(a.frame.nothingSelected);
-    EXPECT_EQ(a.panel.title.getString(), L"使用帮助");
-    EXPECT_EQ(a.panel.body.getString(), kHelpText);
-}
-
 TEST_F(LoginScreenWindow, FocusedUserNameFieldBlinksFromTheClock) {
     App& a = startApp();
     clickUserNameBox();
