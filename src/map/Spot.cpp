@@ -26,6 +26,7 @@ void buildSpot(Spot& spot, int number, const TextTable& table, const SpotTexture
     spot.setPosition(static_cast<float>(parseInt(row[3])), static_cast<float>(parseInt(row[4])));
     spot.cost = parseFloat(row[5]);
     // The first texture sets the rectangle to the whole picture; later
-    // builds keep it. Spots of another type keep whatever they had.
-    if (const sf::Texture* picture = pictureFor(spot.type, textures)) spot.circle.setTexture(picture, false);
+    // builds keep it. A spot of another type is a plain white circle, also
+    // when its slot showed a picture before the rebuild.
+    spot.circle.setTexture(pictureFor(spot.type, textures), false);
 }

@@ -41,5 +41,12 @@ TEST(SpotPicture, RebuildKeepsSelectableAndOutlineButSwitchesPicture) {
     EXPECT_EQ(spot.circle.getTexture(), &bank);
     EXPECT_FALSE(spot.selectable);
     EXPECT_FLOAT_EQ(spot.circle.getOutlineThickness(), 5.f);
+
+    map->spotTable.rows[0][0] = wideToNarrow(L"公园");
+    buildAllSpots(*map, textures);
+    EXPECT_EQ(spot.circle.getTexture(), nullptr);
+    map->spotTable.rows[0][0] = wideToNarrow(L"酒店");
+    buildAllSpots(*map, textures);
+    EXPECT_EQ(spot.circle.getTexture(), &hotel);
 }
 
