@@ -1,16 +1,24 @@
 #include "map/MapModel.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "app/TextConvert.h"
 
+namespace {
+
+// The object arrays have 99 usable slots whatever a table's count says.
+int usableCount(const TextTable& table) { return std::clamp(table.count, 0, kMaxMapObjects); }
+
+}  // namespace
+
 void buildAllSpots(MapModel& map, const SpotTextures& textures) {
-    map.spotCount = map.spotTable.count;
+    map.spotCount = usableCount(map.spotTable);
     for (int n = 1; n <= map.spotCount; ++n) buildSpot(map.spots[n], n, map.spotTable, textures);
 }
 
 void buildAllRoads(MapModel& map) {
-    map.roadCount = map.roadTable.count;
+    map.roadCount = usableCount(map.roadTable);
     for (int n = 1; n <= map.roadCount; ++n) {
         map.roads[n].congestion = randomCongestion();
         buildRoad(map.roads[n], n, map.roadTable);
