@@ -187,6 +187,19 @@ TEST_F(LoginScreenWindow, LogoutResetsTheLoginScreenAndTheView) {
     EXPECT_EQ(a.frame.screen, kUserScreen);
 }
 
+TEST_F(LoginScreenWindow, SelectionAndPanelTitleSurviveLogout) {
+    App& a = startAsUser();
+    click(spotPixel(1));
+    click(buttonPixel(a.backButton));
+    EXPECT_EQ(a.panel.body.getString(), kHelpText);
+
+    logIn(L"小明", L"xm8888");
+    EXPECT_TRUE(a.selection.selected);
+    EXPECT_EQ(a.selection.spotNumber, 1);
+    EXPECT_EQ(outlinedSpots(), std::vector<int>{1});
+    EXPECT_EQ(a.panel.title.getString(), L"景点情况");
+}
+
 TEST_F(LoginScreenWindow, FocusedUserNameFieldBlinksFromTheClock) {
     App& a = startApp();
     clickUserNameBox();
