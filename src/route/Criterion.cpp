@@ -45,6 +45,12 @@ int roadWeight(const Road& road, const Spot& a, const Spot& b, Criterion c) {
     return 0;
 }
 
+RouteCriterion onlyCriterion(Criterion c) {
+    RouteCriterion criterion;
+    for (int i = 0; i < kCriterionCount; ++i) criterion.flags[i] = i == index(c);
+    return criterion;
+}
+
 Criterion currentCriterion(const RouteCriterion& criterion) {
     for (Criterion c : kTagOrder)
         if (criterion.flags[index(c)]) return c;

@@ -19,6 +19,9 @@ struct RouteCriterion {
 // in both directions.
 int roadWeight(const Road& road, const Spot& a, const Spot& b, Criterion c);
 
+// The flags with c alone set.
+RouteCriterion onlyCriterion(Criterion c);
+
 // The criterion whose flag is set (distance when none is).
 Criterion currentCriterion(const RouteCriterion& criterion);
 

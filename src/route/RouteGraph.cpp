@@ -45,8 +45,7 @@ void buildGraph(RouteGraph& graph, const MapModel& map, Criterion c) {
 }
 
 void selectCriterion(RouteCriterion& criterion, Criterion c, RouteGraph& graph, const MapModel& map) {
-    RouteCriterion only;
-    for (int i = 0; i < kCriterionCount; ++i) only.flags[i] = i == static_cast<int>(c);
+    const RouteCriterion only = onlyCriterion(c);
     if (std::equal(std::begin(only.flags), std::end(only.flags), std::begin(criterion.flags))) return;
     criterion = only;
     weighAllRoads(graph, map, c);

@@ -26,12 +26,6 @@ struct OneRoad {
     int weight(Criterion c) const { return roadWeight(road, a, b, c); }
 };
 
-RouteCriterion only(Criterion c) {
-    RouteCriterion criterion;
-    for (int i = 0; i < kCriterionCount; ++i) criterion.flags[i] = i == static_cast<int>(c);
-    return criterion;
-}
-
 }  // namespace
 
 TEST(RoadWeight, EachCriterionWeighsItsOwnProperty) {
@@ -103,8 +97,8 @@ TEST(CriterionTag, NamesEveryCriterion) {
         {Criterion::HighwayFirst, L"(高速优先)"}, {Criterion::OrdinaryFirst, L"(普通优先)"},
         {Criterion::FewestRoads, L"(路径最少)"}};
     for (const auto& [criterion, tag] : tags) {
-        EXPECT_EQ(criterionTag(only(criterion)), tag);
-        EXPECT_EQ(currentCriterion(only(criterion)), criterion);
+        EXPECT_EQ(criterionTag(onlyCriterion(criterion)), tag);
+        EXPECT_EQ(currentCriterion(onlyCriterion(criterion)), criterion);
     }
 }
 

@@ -1,19 +1,8 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
-#include "app/TextConvert.h"
 #include "route/MapRebuild.h"
 #include "support/RouteMap.h"
-
-namespace {
-
-RouteCriterion only(Criterion c) {
-    RouteCriterion criterion;
-    for (int i = 0; i < kCriterionCount; ++i) criterion.flags[i] = i == static_cast<int>(c);
-    return criterion;
-}
-
-}  // namespace
 
 TEST(MapRebuild, EditedRowsReachTheSpotsBarsAndRoutesUnderTheCurrentCriterion) {
     RouteMap m;
@@ -24,7 +13,7 @@ TEST(MapRebuild, EditedRowsReachTheSpotsBarsAndRoutesUnderTheCurrentCriterion) {
     m.road(100, 3, 2);
     m.build();
     std::ostringstream console;
-    const RouteCriterion fewestRoads = only(Criterion::FewestRoads);
+    const RouteCriterion fewestRoads = onlyCriterion(Criterion::FewestRoads);
 
     // An edit: a direct road from 1 to 3 and a fourth spot joined to 3.
     m.road(900, 3, 1);
