@@ -11,6 +11,13 @@ class LoginScreenWindow : public AppFixture {
 protected:
     void clickMapPoint(sf::Vector2f point) { click(mapPixel(point)); }
     void clickUserNameBox() { clickMapPoint(app->login.userName.box.getPosition()); }
+    // Types both fields by clicking into each, without pressing any key after.
+    void fillFields(const std::wstring& name, const std::wstring& password) {
+        clickUserNameBox();
+        typeText(name);
+        clickMapPoint(app->login.password.box.getPosition());
+        typeText(password);
+    }
     void clickButton(const sf::Text& button) { clickMapPoint(button.getPosition()); }
     void clickCentre(const sf::RectangleShape& shape) {
         const sf::FloatRect box = shape.getGlobalBounds();
@@ -57,10 +64,7 @@ TEST_F(LoginScreenWindow, AdministratorLoginShowsSuccessForHalfASecondThenItsScr
 
 TEST_F(LoginScreenWindow, OrdinaryLoginByButtonLeadsToTheUserScreen) {
     App& a = startApp();
-    clickUserNameBox();
-    typeText(L"alice");
-    clickMapPoint(a.login.password.box.getPosition());
-    typeText(L"2024abc");
+    fillFields(L"alice", L"2024abc");
     clickButton(a.login.loginButton);
     EXPECT_TRUE(a.login.ordinaryLoginDone);
     a.drawScreen();
@@ -105,10 +109,7 @@ TEST_F(LoginScreenWindow, ShowPasswordBoxTogglesMaskAndColour) {
 
 TEST_F(LoginScreenWindow, RegistrationAppendsToTheUsersFileAndThenLogsIn) {
     App& a = startApp();
-    clickUserNameBox();
-    typeText(L"新用户");
-    clickMapPoint(a.login.password.box.getPosition());
-    typeText(L"pw1");
+    fillFields(L"新用户", L"pw1");
     const std::string before = readBytes("Data/users.txt");
     clickButton(a.login.registerButton);
     EXPECT_EQ(message(), L"注册成功");
@@ -124,10 +125,7 @@ TEST_F(LoginScreenWindow, RegistrationAppendsToTheUsersFileAndThenLogsIn) {
 
 TEST_F(LoginScreenWindow, RegistrationWithASpaceIsRefusedAndWritesNothing) {
     App& a = startApp();
-    clickUserNameBox();
-    typeText(L"a b");
-    clickMapPoint(a.login.password.box.getPosition());
-    typeText(L"pw");
+    fillFields(L"a b", L"pw");
     const std::string before = readBytes("Data/users.txt");
     clickButton(a.login.registerButton);
     EXPECT_EQ(message(), L"用户名和密码不能含空格");

@@ -38,21 +38,17 @@ App& AppFixture::startApp() {
     return *app;
 }
 
-App& AppFixture::startAsUser() {
+App& AppFixture::startLoggedIn(const std::wstring& name, const std::wstring& password, Screen screen) {
     startApp();
-    logIn(L"游客", L"123456");
-    EXPECT_EQ(app->frame.screen, kUserScreen);
+    logIn(name, password);
+    EXPECT_EQ(app->frame.screen, screen);
     sleeps.clear();
     return *app;
 }
 
-App& AppFixture::startAsAdmin() {
-    startApp();
-    logIn(L"云栖客", L"5820413");
-    EXPECT_EQ(app->frame.screen, kAdminScreen);
-    sleeps.clear();
-    return *app;
-}
+App& AppFixture::startAsUser() { return startLoggedIn(L"游客", L"123456", kUserScreen); }
+
+App& AppFixture::startAsAdmin() { return startLoggedIn(L"云栖客", L"5820413", kAdminScreen); }
 
 void AppFixture::writeMapFiles(const TextTable& spots, const TextTable& roads) {
     writeBytes(dir.file(kSpotsFile), mapFileText(spots));

@@ -79,6 +79,8 @@ protected:
     int seconds = 0;
 
 private:
+    App& startLoggedIn(const std::wstring& name, const std::wstring& password, Screen screen);
+
     std::string previousDir_;
     std::ostringstream console_;
 };
