@@ -6,7 +6,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "app/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 namespace {
 
@@ -70,18 +70,13 @@ bool appendAccount(const std::string& path, const std::string& userName, const s
     int fd = ::open(path.c_str(), O_WRONLY | O_APPEND);
     if (fd < 0) return false;
     struct stat before;
-    bool ok = ::fstat(fd, &before) == 0;
-    size_t written = 0;
-    while (ok && written < record.size()) {
-        ssize_t n = ::write(fd, record.data() + written, record.size() - written);
-        if (n <= 0) ok = false;
-        else written += static_cast<size_t>(n);
+    if (::fstat(fd, &before) != 0) {
+        ::close(fd);
+        return false;
     }
-    if (ok && ::fsync(fd) != 0) ok = false;
+    bool ok = writeAll(fd, record) && ::fsync(fd) == 0;
     // A part of a record would read back as a different account: cut it off.
-    if (!ok && written > 0) {
-        if (::ftruncate(fd, before.st_size) != 0) { /* nothing more can be done */ }
-    }
+    if (!ok && ::ftruncate(fd, before.st_size) != 0) { /* nothing more can be done */ }
     if (::close(fd) != 0) ok = false;
     return ok;
 }

@@ -1,6 +1,6 @@
 #include "accounts/LoginRules.h"
 
-#include "app/TextConvert.h"
+#include "base/TextConvert.h"
 
 namespace {
 

@@ -37,7 +37,6 @@ void attemptLoginFromScreen(LoginScreen& screen, LoginContext context) {
     showMessage(screen, outcomeMessage(outcome));
     if (outcome != LoginOutcome::Administrator && outcome != LoginOutcome::OrdinaryUser) return;
     context.userLine.setString(userLineText(name, outcome));
-    context.backButton.setString(L"退出登录");
     if (outcome == LoginOutcome::Administrator) screen.adminLoginDone = true;
     else screen.ordinaryLoginDone = true;
 }

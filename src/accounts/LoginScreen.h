@@ -6,9 +6,9 @@
 #include <string>
 
 #include "accounts/AccountStore.h"
-#include "accounts/PasswordField.h"
-#include "accounts/TextField.h"
-#include "app/TextButton.h"
+#include "widgets/PasswordField.h"
+#include "widgets/TextField.h"
+#include "widgets/TextButton.h"
 
 // How long "登录成功" stays on screen before the map appears.
 constexpr int kLoginPauseMs = 500;
@@ -19,7 +19,6 @@ enum class LoginAction { None, OpenForgotPassword, OpenVip, Quit };
 struct LoginContext {
     AccountStore& accounts;
     sf::Text& userLine;
-    TextButton& backButton;
     std::string usersPath;
 };
 

@@ -18,10 +18,10 @@ sf::Text caption(const sf::Font& font, const sf::String& string, sf::Vector2f po
 
 }  // namespace
 
-void buildQrSprites(QrPage& page, const sf::Texture& c, const sf::Texture& b, const sf::Texture& a) {
-    placeSprite(page.c, c, 0.3f, {300.f, 300.f});
-    placeSprite(page.b, b, 0.33f, {700.f, 300.f});
-    placeSprite(page.a, a, 0.8f, {-100.f, 300.f});
+void buildQrSprites(QrPage& page, const QrTextures& textures) {
+    placeSprite(page.vipPaymentCode, textures.vipPayment, 0.3f, {300.f, 300.f});
+    placeSprite(page.recoveryPaymentCode, textures.recoveryPayment, 0.33f, {700.f, 300.f});
+    placeSprite(page.friendCode, textures.friendInvite, 0.8f, {-100.f, 300.f});
 }
 
 void buildQrPage(QrPage& page, const sf::Font& font) {
@@ -31,11 +31,15 @@ void buildQrPage(QrPage& page, const sf::Font& font) {
 
 void showQrPage(QrPage& page, const sf::String& string) { page.caption.setString(string); }
 
+QrAction handleQrPageClick(const TextButton& backButton, sf::Vector2f interfacePoint) {
+    return buttonHit(backButton, interfacePoint) ? QrAction::BackToLogin : QrAction::None;
+}
+
 void drawQrPage(sf::RenderTarget& target, const QrPage& page, const sf::Text& title) {
     target.draw(title);
-    target.draw(page.b);
-    target.draw(page.c);
-    target.draw(page.a);
+    target.draw(page.recoveryPaymentCode);
+    target.draw(page.vipPaymentCode);
+    target.draw(page.friendCode);
     target.draw(page.caption);
     target.draw(page.friendCaption);
 }

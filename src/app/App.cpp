@@ -45,7 +45,7 @@ int App::startUp() {
         return 1;
     }
     startMusic(assets.background, console());
-    buildQrSprites(qrPage, assets.qrC, assets.qrB, assets.qrA);
+    buildQrSprites(qrPage, qrTextures(assets));
 
     readMapFile(kSpotsFile, map.spotTable, console());
     readMapFile(kRoadsFile, map.roadTable, console());
@@ -58,9 +58,10 @@ int App::startUp() {
     userLine.setFillColor(sf::Color::Red);
     userLine.setPosition(0.f, 0.f);
     buildSidePanel(panel, assets.font, kHelpText);
-    backButton = makeLargeButton(assets.font, L"返回");
+    backButton = makeLargeButton(assets.font, L"");
     backButton.setCharacterSize(30);
     backButton.setPosition(75.f, 600.f);
+    changeScreen(kLoginScreen);
     buildLoginScreen(login, assets.font);
     buildQrPage(qrPage, assets.font);
 
@@ -85,11 +86,34 @@ void App::blinkFields() {
     if (frame.previousScreen == kLoginScreen) blinkLoginFields(login, seconds);
 }
 
-InfoTargets App::infoTargets() { return InfoTargets{selection, panel, properties, console()}; }
+void App::changeScreen(Screen next) {
+    frame.screen = next;
+    backButton.setString(showsMap(next) ? L"退出登录" : L"返回");
+}
+
+void App::finishFrame() {
+    const Screen next = login.adminLoginDone ? kAdminScreen : login.ordinaryLoginDone ? kUserScreen : kLoginScreen;
+    if (frame.screen == kLoginScreen && next != kLoginScreen) {
+        // The frame just shown says "登录成功"; it stays for half a second.
+        platform.sleep(kLoginPauseMs);
+        changeScreen(next);
+    }
+    frame.previousScreen = frame.screen;
+}
+
+void App::logout() {
+    changeScreen(kLoginScreen);
+    resetLoginScreen(login);
+    recentre(views, window);
+    closeToolPanels(tools);
+    panel.body.setString(kHelpText);
+}
+
+InfoTargets App::infoTargets() { return InfoTargets{selection, panel, console()}; }
 
 RouteSession App::routeSession() {
-    return RouteSession{map, graph, criterion, pick, frame, infoTargets(), routeAnimation,
+    return RouteSession{map, graph, criterion, pick, infoTargets(), routeAnimation,
                         [this] { drawAnimationFrame(window, map, platform.sleep); }};
 }
 
-LoginContext App::loginContext() { return LoginContext{accounts, userLine, backButton, kUsersFile}; }
+LoginContext App::loginContext() { return LoginContext{accounts, userLine, kUsersFile}; }

@@ -1,6 +1,13 @@
 #pragma once
 // The application: one window, the assets, the shared state records and the
 // main loop that dispatches each event and draws the current screen.
+//
+// Every screen and panel has one shape: a record of its widgets and state
+// and free functions build…, handle…Keys, handle…Click (returning an action
+// for the App), hover…, draw… and reset…. The App calls each of them once
+// per hook, in the fixed order of handleEvent, and applies the actions: the
+// screen changes only in changeScreen, and the pause after a login only at
+// the end of the frame, after the drawing.
 #include <SFML/Graphics.hpp>
 
 #include "accounts/AccountStore.h"
@@ -8,6 +15,7 @@
 #include "accounts/QrPage.h"
 #include "app/Assets.h"
 #include "app/FrameFlags.h"
+#include "app/PanelRules.h"
 #include "app/Platform.h"
 #include "editor/PropertyValues.h"
 #include "map/InfoPanel.h"
@@ -18,6 +26,7 @@
 #include "route/Criterion.h"
 #include "route/RouteGraph.h"
 #include "route/RouteRequest.h"
+#include "widgets/TextButton.h"
 
 class App {
 public:
@@ -37,7 +46,8 @@ public:
     // One window event in the fixed dispatch order.
     void handleEvent(const sf::Event& event);
 
-    // Draws the current screen and shows the frame.
+    // Draws the current screen and shows the frame; then, when a login has
+    // completed, holds the frame for half a second and changes the screen.
     void drawScreen();
 
     std::ostream& console() { return *platform.console; }
@@ -49,6 +59,7 @@ public:
     sf::Clock clock;
 
     FrameFlags frame;
+    ToolPanels tools;
     MapViews views;
     MapModel map;
     RouteGraph graph;
@@ -66,16 +77,30 @@ public:
     AccountStore accounts;
 
 private:
+    // What the subsystems are handed of the App.
     InfoTargets infoTargets();
     RouteSession routeSession();
     LoginContext loginContext();
+
+    // The one place the screen changes; the back button's label follows it.
+    void changeScreen(Screen next);
+    void applyLoginAction(LoginAction action);
+    void finishFrame();
+    void logout();
+
+    // The hooks of the dispatch.
     void blinkFields();
+    void handleScreenKeys(const sf::Event& event);
+    void handleRoutePick(const sf::Event& event);
     void handleMousePress(const sf::Event::MouseButtonEvent& press);
+    void handleMouseRelease(const sf::Event::MouseButtonEvent& release);
+    void handleMouseMove(sf::Vector2i pixel);
     void handleLeftClick(sf::Vector2i pixel);
     void handleMapScreenClick(sf::Vector2i pixel);
-    void handleMouseMove(sf::Vector2i pixel);
-    void applyScreenHover(sf::Vector2i pixel);
-    void logout();
+    void hoverScreen(sf::Vector2i pixel);
+
+    // The drawing of each screen.
+    void drawCurrentScreen();
     void drawMapScreen();
-    bool drawLogin();
+    void drawPanelContent();
 };

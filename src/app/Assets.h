@@ -2,13 +2,15 @@
 // Everything loaded from disk at start-up, kept for the whole run.
 #include <SFML/Graphics.hpp>
 
+#include "accounts/QrPage.h"
 #include "map/Spot.h"
 #include "settings/BackgroundMusic.h"
 
 struct Assets {
-    sf::Texture qrC;  // resource/c.txt (an image despite the name)
-    sf::Texture qrB;
-    sf::Texture qrA;
+    // The QR codes are image files despite their names.
+    sf::Texture vipPaymentCode;       // resource/c.txt
+    sf::Texture recoveryPaymentCode;  // resource/b.txt
+    sf::Texture friendCode;           // resource/a.txt
     sf::Texture market;
     sf::Texture food;
     sf::Texture bank;
@@ -22,3 +24,4 @@ struct Assets {
 bool loadAssetChain(Assets& assets);
 
 SpotTextures spotTextures(const Assets& assets);
+QrTextures qrTextures(const Assets& assets);

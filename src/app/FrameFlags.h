@@ -1,6 +1,7 @@
 #pragma once
-// The screen state machine and the frame-level flags that the dispatch and
-// the drawing read. One instance lives for the whole run.
+// The screen state machine and the pointer state that the dispatch reads.
+// One instance lives for the whole run.
+#include "map/MapView.h"
 
 enum Screen : int {
     kLoginScreen = 0,
@@ -10,20 +11,7 @@ enum Screen : int {
 };
 
 struct FrameFlags {
-    int screen = kLoginScreen;
-    int previousScreen = kLoginScreen;  // the screen drawn last frame; picks the fields that blink
-
-    bool mouseHeld = false;        // a left, right or middle button is down
-    bool panelDrag = false;        // the last drag was over the side panel; blocks wheel zoom
-    bool panelScrollMode = false;  // a route report may be dragged vertically
-    bool nothingSelected = true;   // the side panel shows its resting content
-    bool routePickIdle = true;     // no route hint or report occupies the side panel
-
-    // Administrator tools and settings.
-    bool settingsOpen = false;
-    bool userTableOpen = false;
-    bool drawingPanelOpen = false;
-    bool editing = false;
-    bool placeSpotMode = false;
-    bool statusVisible = false;
+    Screen screen = kLoginScreen;
+    Screen previousScreen = kLoginScreen;  // the screen drawn last frame; picks the fields that blink
+    PointerState pointer;
 };

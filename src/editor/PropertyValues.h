@@ -1,18 +1,39 @@
 #pragma once
 // The values of the selected spot or road as the property editor shows and
-// edits them, in input order: type, name, two coordinates, fourth and fifth.
-// A spot: type, name, x, y, cost, rating. A road: type, name, end spot,
-// start spot, length, speed limit.
+// edits them, loaded from the object's row of its text table. In input
+// order: type, name, the place pair, the measure and the grade.
 #include <SFML/System/String.hpp>
+#include <array>
 
+#include "map/MapModel.h"
 #include "map/Selection.h"
-
-constexpr int kPropertyValueCount = 6;
 
 struct PropertyValues {
     SelectedKind kind = SelectedKind::Spot;
     int number = 0;
-    sf::String values[kPropertyValueCount];
-    sf::String fourthUnit;  // "元" or "米", shown after the fourth value
-    sf::String fifthUnit;   // "星" or "千米/时", shown after the fifth value
+    sf::String type;
+    sf::String name;
+    sf::String placeFirst;   // a spot's x, a road's end spot
+    sf::String placeSecond;  // a spot's y, a road's start spot
+    sf::String measure;      // a spot's cost, a road's length
+    sf::String grade;        // a spot's rating, a road's speed limit
+    sf::String measureUnit;  // "元" or "米"
+    sf::String gradeUnit;    // "星" or "千米/时"
+    unsigned loadedHits = 0; // the selection's hit count when these were loaded
 };
+
+constexpr int kPropertyValueCount = 6;
+
+// The six values in input order, and the row field each one stands in:
+// a spot row is type, name, rating, x, y, cost; a road row is type, name,
+// length, speed limit, end spot, start spot.
+std::array<sf::String*, kPropertyValueCount> inputOrder(PropertyValues& values);
+const std::array<int, kPropertyValueCount>& rowFields(SelectedKind kind);
+
+// Loads the row of spot or road number n, by kind. Numbers outside the
+// table's rows in use leave the values as they were.
+void loadPropertyValues(PropertyValues& values, const MapModel& map, SelectedKind kind, int number);
+
+// Loads the selected object's row when the selection was hit again since the
+// last load.
+void followSelection(PropertyValues& values, const MapModel& map, const Selection& selection);

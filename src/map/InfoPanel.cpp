@@ -3,40 +3,30 @@
 #include <cstdio>
 #include <ostream>
 
-#include "app/TextConvert.h"
-#include "app/Truncate.h"
-#include "settings/HelpTexts.h"
+#include "base/TextConvert.h"
+#include "base/Truncate.h"
 
 namespace {
 
 sf::String number(int value) { return narrowToWide(intToText(value)); }
 sf::String real(float value) { return narrowToWide(floatToText(value)); }
 
-void loadSpotProperties(const Spot& spot, PropertyValues& properties) {
-    properties.kind = SelectedKind::Spot;
-    properties.number = spot.number;
-    const sf::Vector2f position = spot.getPosition();
-    properties.values[0] = spot.type;
-    properties.values[1] = spot.name;
-    properties.values[2] = number(truncateToInt(position.x));
-    properties.values[3] = number(truncateToInt(position.y));
-    properties.values[4] = real(spot.cost);
-    properties.values[5] = number(spot.rating);
-    properties.fourthUnit = spot.costUnit;
-    properties.fifthUnit = spot.ratingUnit;
+// The shape of both hit tests: a miss removes the item's highlight; a hit
+// highlights the item. Returns whether the point hits.
+bool hitArea(sf::Shape& shape, sf::Vector2f point) {
+    const bool hit = shape.getGlobalBounds().contains(point);
+    shape.setOutlineThickness(hit ? kHighlightThickness : 0.f);
+    return hit;
 }
 
-void loadRoadProperties(const Road& road, PropertyValues& properties) {
-    properties.kind = SelectedKind::Road;
-    properties.number = road.number;
-    properties.values[0] = road.type;
-    properties.values[1] = road.name;
-    properties.values[2] = number(road.endSpot);
-    properties.values[3] = number(road.startSpot);
-    properties.values[4] = number(truncateToInt(road.length));
-    properties.values[5] = number(road.speedLimit);
-    properties.fourthUnit = road.lengthUnit;
-    properties.fifthUnit = road.speedUnit;
+void select(InfoTargets targets, SelectedKind kind, int number, const wchar_t* title, const sf::String& details) {
+    Selection& selection = targets.selection;
+    (kind == SelectedKind::Spot ? selection.spotNumber : selection.roadNumber) = number;
+    selection.selected = true;
+    selection.kind = kind;
+    ++selection.hits;
+    targets.panel.title.setString(title);
+    targets.panel.body.setString(details);
 }
 
 }  // namespace
@@ -58,39 +48,21 @@ bool spotContains(const Spot& spot, sf::Vector2f point) { return spot.circle.get
 bool roadContains(const Road& road, sf::Vector2f point) { return road.bar.getGlobalBounds().contains(point); }
 
 bool hitSpot(Spot& spot, sf::Vector2f point, InfoTargets targets) {
-    if (!spotContains(spot, point)) {
-        spot.circle.setOutlineThickness(0.f);
-        return false;
-    }
-    targets.selection.spotNumber = spot.number;
-    targets.selection.selected = true;
-    targets.selection.kind = SelectedKind::Spot;
-    spot.circle.setOutlineThickness(kHighlightThickness);
-    targets.panel.title.setString(L"景点情况");
-    targets.panel.body.setString(spotInfoText(spot));
-    loadSpotProperties(spot, targets.properties);
+    if (!hitArea(spot.circle, point)) return false;
+    select(targets, SelectedKind::Spot, spot.number, L"景点情况", spotInfoText(spot));
     return true;
 }
 
 bool hitRoad(Road& road, sf::Vector2f point, InfoTargets targets) {
-    if (!roadContains(road, point)) {
-        road.bar.setOutlineThickness(0.f);
-        return false;
-    }
-    targets.selection.roadNumber = road.number;
-    targets.selection.selected = true;
-    targets.selection.kind = SelectedKind::Road;
-    road.bar.setOutlineThickness(kHighlightThickness);
+    if (!hitArea(road.bar, point)) return false;
     char coefficient[32];
     std::snprintf(coefficient, sizeof coefficient, "%f\n", road.congestion);
     targets.console << coefficient << std::flush;
-    targets.panel.title.setString(L"道路状况");
-    targets.panel.body.setString(roadInfoText(road));
-    loadRoadProperties(road, targets.properties);
+    select(targets, SelectedKind::Road, road.number, L"道路状况", roadInfoText(road));
     return true;
 }
 
-bool mapClick(MapModel& map, sf::Vector2f point, bool userScreen, InfoTargets targets) {
+bool mapClick(MapModel& map, sf::Vector2f point, InfoTargets targets) {
     bool anyHit = false;
     for (int n = 1; n <= map.roadCount; ++n) {
         // A road whose ends name no spot has no bar on the map to hit.
@@ -98,10 +70,6 @@ bool mapClick(MapModel& map, sf::Vector2f point, bool userScreen, InfoTargets ta
     }
     for (int n = 1; n <= map.spotCount; ++n)
         if (hitSpot(map.spots[n], point, targets)) anyHit = true;
-    if (!anyHit) {
-        if (userScreen) targets.panel.title.setString(L"使用帮助");
-        targets.panel.body.setString(kHelpText);
-        targets.selection.selected = false;
-    }
+    if (!anyHit) targets.selection.selected = false;
     return anyHit;
 }

@@ -4,16 +4,15 @@
 #include <SFML/System/Vector2.hpp>
 #include <iosfwd>
 
-#include "editor/PropertyValues.h"
 #include "map/MapModel.h"
 #include "map/Selection.h"
 #include "map/SidePanel.h"
 
-// What a hit writes: the selection, the side panel and the editor's values.
+// What a hit writes: the selection and the side panel; a road hit also
+// prints its congestion coefficient on the console.
 struct InfoTargets {
     Selection& selection;
     SidePanel& panel;
-    PropertyValues& properties;
     std::ostream& console;
 };
 
@@ -32,6 +31,5 @@ bool spotContains(const Spot& spot, sf::Vector2f point);
 bool roadContains(const Road& road, sf::Vector2f point);
 
 // Tests every road, then every spot (no early stop, the last hit wins). When
-// nothing is hit the help text comes back and the selection is cleared.
-// Returns whether anything was hit.
-bool mapClick(MapModel& map, sf::Vector2f point, bool userScreen, InfoTargets targets);
+// nothing is hit the selection is cleared. Returns whether anything was hit.
+bool mapClick(MapModel& map, sf::Vector2f point, InfoTargets targets);

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
-#include "app/TextConvert.h"
+#include "base/TextConvert.h"
 
 namespace {
 

@@ -39,28 +39,25 @@ void zoomStep(MapViews& views, sf::RenderTarget& target, float delta) {
     applyZoom(views, target);
 }
 
-bool wheelZoomAllowed(const FrameFlags& frame) {
-    if (frame.screen != kUserScreen && frame.screen != kAdminScreen) return false;
-    if (frame.mouseHeld || frame.panelDrag) return false;
-    if (frame.screen == kAdminScreen && (frame.userTableOpen || frame.settingsOpen)) return false;
-    return true;
+bool isDragButton(sf::Mouse::Button button) {
+    return button == sf::Mouse::Left || button == sf::Mouse::Right || button == sf::Mouse::Middle;
 }
 
-void beginDrag(MapViews& views, const sf::RenderTarget& target, sf::Vector2i pixel) {
+void beginDrag(MapViews& views, PointerState& pointer, const sf::RenderTarget& target, sf::Vector2i pixel) {
+    pointer.mouseHeld = true;
     views.dragAnchor = toMap(target, views, pixel);
     views.panelAnchorY = toInterface(target, views, pixel).y;
 }
 
-void dragStep(MapViews& views, sf::RenderTarget& target, sf::Vector2i pixel, FrameFlags& frame, SidePanel& panel) {
+void dragStep(MapViews& views, sf::RenderTarget& target, sf::Vector2i pixel, PointerState& pointer,
+              SidePanel& panel) {
     const sf::Vector2f delta = views.dragAnchor - toMap(target, views, pixel);
-    if (frame.screen != kUserScreen && frame.screen != kAdminScreen) return;
-    if (frame.screen == kAdminScreen && frame.userTableOpen) return;
-    if (frame.settingsOpen || !frame.mouseHeld) return;
+    if (!pointer.mouseHeld) return;
 
     const sf::Vector2f interfacePoint = toInterface(target, views, pixel);
     if (insidePanel(panel, interfacePoint)) {
-        frame.panelDrag = true;
-        if (frame.panelScrollMode) {
+        pointer.panelDrag = true;
+        if (panel.scrollMode) {
             const float up = views.panelAnchorY - interfacePoint.y;
             const sf::Vector2f title = panel.title.getPosition();
             const sf::Vector2f body = panel.body.getPosition();
@@ -70,8 +67,8 @@ void dragStep(MapViews& views, sf::RenderTarget& target, sf::Vector2i pixel, Fra
         }
         return;
     }
-    frame.panelDrag = false;
-    if (frame.panelScrollMode) return;
+    pointer.panelDrag = false;
+    if (panel.scrollMode) return;
 
     views.mapView.setCenter(views.mapView.getCenter() + delta);
     target.setView(views.mapView);

@@ -4,13 +4,18 @@
 // Also the three ways of moving the map: drag, wheel zoom and re-centre.
 #include <SFML/Graphics.hpp>
 
-#include "app/FrameFlags.h"
 #include "map/SidePanel.h"
 
 constexpr float kHomeZoom = 2.f;
 constexpr float kMinZoom = 0.3f;
 constexpr float kMaxZoom = 3.f;
 const sf::Vector2f kHomeCentre(450.f, 450.f);
+
+// The mouse buttons as the drag sees them.
+struct PointerState {
+    bool mouseHeld = false;  // a left, right or middle button is down
+    bool panelDrag = false;  // the last drag was over the side panel; blocks wheel zoom
+};
 
 struct MapViews {
     sf::View mapView{sf::FloatRect(0.f, 0.f, 800.f, 600.f)};
@@ -30,13 +35,15 @@ void recentre(MapViews& views, sf::RenderTarget& target);
 // 0.1 up to 3, away zooms in down to 0.3. Zooms about the view centre.
 void zoomStep(MapViews& views, sf::RenderTarget& target, float delta);
 
-// Whether the wheel may zoom now.
-bool wheelZoomAllowed(const FrameFlags& frame);
+// True for the buttons that hold and drag: left, right and middle.
+bool isDragButton(sf::Mouse::Button button);
 
-// A press of the left, right or middle button: the drag anchors.
-void beginDrag(MapViews& views, const sf::RenderTarget& target, sf::Vector2i pixel);
+// A press of a drag button: the mouse is held, and the drag anchors are set.
+void beginDrag(MapViews& views, PointerState& pointer, const sf::RenderTarget& target, sf::Vector2i pixel);
 
-// The drag part of a mouse move: pans the map so the grabbed point stays
-// under the cursor, or, over the side panel in scroll mode, moves the panel
-// texts vertically (never below their home heights).
-void dragStep(MapViews& views, sf::RenderTarget& target, sf::Vector2i pixel, FrameFlags& frame, SidePanel& panel);
+// The drag part of a mouse move on a screen whose map may move: while a
+// button is held, pans the map so the grabbed point stays under the cursor,
+// or, over the side panel in scroll mode, moves the panel texts vertically
+// (never below their home heights).
+void dragStep(MapViews& views, sf::RenderTarget& target, sf::Vector2i pixel, PointerState& pointer,
+              SidePanel& panel);

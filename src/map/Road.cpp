@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/TextConvert.h"
+#include "base/TextConvert.h"
 
 void buildRoad(Road& road, int number, const TextTable& table) {
     const TableRow& row = table.rows[number - 1];

@@ -22,7 +22,8 @@ bool insidePanel(const SidePanel& panel, sf::Vector2f interfacePoint) {
     return panel.rect.getGlobalBounds().contains(interfacePoint);
 }
 
-void resetPanelScroll(SidePanel& panel) {
+void endPanelScroll(SidePanel& panel) {
+    panel.scrollMode = false;
     panel.title.setPosition(panel.title.getPosition().x, kPanelTitleHomeY);
     panel.body.setPosition(panel.body.getPosition().x, kPanelBodyHomeY);
 }

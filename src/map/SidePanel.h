@@ -1,7 +1,8 @@
 #pragma once
 // The blue panel on the right of the user and administrator screens, with
 // the title and body texts that the information panels, the route request
-// and report and the help texts take turns to fill. Interface-view units.
+// and report and the help texts take turns to fill, and the modes that say
+// what the panel shows. Interface-view units.
 #include <SFML/Graphics.hpp>
 
 constexpr float kPanelTitleHomeY = 5.f;
@@ -11,6 +12,10 @@ struct SidePanel {
     sf::RectangleShape rect;
     sf::Text title;
     sf::Text body;
+
+    bool scrollMode = false;      // a route report may be dragged vertically
+    bool nothingSelected = true;  // no spot or road is selected: the panel shows its resting content
+    bool routePickIdle = true;    // no route hint or report occupies the panel
 };
 
 void buildSidePanel(SidePanel& panel, const sf::Font& font, const sf::String& helpText);
@@ -18,5 +23,6 @@ void buildSidePanel(SidePanel& panel, const sf::Font& font, const sf::String& he
 // True when an interface-view point belongs to the panel rather than the map.
 bool insidePanel(const SidePanel& panel, sf::Vector2f interfacePoint);
 
-// Puts the title and body back at their home heights, undoing any scroll.
-void resetPanelScroll(SidePanel& panel);
+// Ends scroll mode and puts the title and body back at their home heights,
+// undoing any scroll.
+void endPanelScroll(SidePanel& panel);

@@ -1,6 +1,6 @@
 #include "map/Spot.h"
 
-#include "app/TextConvert.h"
+#include "base/TextConvert.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/Truncate.h"
+#include "base/Truncate.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <locale>
 #include <sstream>
 
-#include "app/Truncate.h"
+#include "base/Truncate.h"
 
 const wchar_t* const kNoRouteText = L"没有可以到达的路线";
 

@@ -49,7 +49,7 @@ void pickRouteSpot(RouteSession& session, sf::Vector2f mapPoint) {
         pick.pending = true;
         pick.start = pick.lastPicked;
         pick.end = 0;
-        session.frame.routePickIdle = false;
+        session.info.panel.routePickIdle = false;
         clearRoadHighlights(session.map);
     } else if (pick.pickCount >= 2) {
         pick.pickCount = 0;
@@ -75,8 +75,8 @@ void showRoute(RouteSession& session, int start, int end) {
     RouteReport report = beginReport(from);
     walkRoute(session.graph, start, end, search, [&](const RouteStep& step) {
         recordStep(report, map.spots[step.to], map.roads[step.road]);
-        session.frame.routePickIdle = false;
-        session.frame.panelScrollMode = true;
+        panel.routePickIdle = false;
+        panel.scrollMode = true;
         highlightStep(map, step);
         if (session.animation && session.animationFrame) session.animationFrame();
     });

@@ -4,7 +4,6 @@
 #include <SFML/System/Vector2.hpp>
 #include <functional>
 
-#include "app/FrameFlags.h"
 #include "map/InfoPanel.h"
 #include "map/MapModel.h"
 #include "route/Criterion.h"
@@ -25,8 +24,7 @@ struct RouteSession {
     const RouteGraph& graph;
     const RouteCriterion& criterion;
     RoutePick& pick;
-    FrameFlags& frame;
-    InfoTargets info;
+    InfoTargets info;  // the side panel's modes tell the screens a request occupies it
     bool animation;                       // grow the route one road at a time
     std::function<void()> animationFrame; // draws the map, shows it and pauses
 };

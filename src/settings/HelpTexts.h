@@ -1,5 +1,6 @@
 #pragma once
 // The resting content of the side panel: usage hints and the maker's credits.
+#include "map/SidePanel.h"
 
 inline const wchar_t* const kHelpText =
     L"1. 点击拖拽界面\n\t可以拖拽地图\n2.按H键可以返回\n\t地图中心\n3.点击道路和圆圈\n\t可以获取更多信息\n"
@@ -12,3 +13,8 @@ inline const wchar_t* const kCreditsText =
     L"制作者:Tavrinel\n学号:7402958316\n专业:数字媒体技术\n班级:2班\n学院:Merrowfield";
 
 inline const wchar_t* const kWindowTitle = L"数据结构大作业 - Quorvale - Tavrinel";
+
+// A map click that hit nothing: the panel shows its resting content again,
+// the help text, under the title "使用帮助" on the user screen (the
+// administrator's screen keeps its own title).
+void showHelpAtRest(SidePanel& panel, bool userScreen);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/TextConvert.h"
+#include "base/TextConvert.h"
 #include "settings/HelpTexts.h"
 #include "support/AppFixture.h"
 #include "support/Events.h"

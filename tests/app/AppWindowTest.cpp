@@ -19,7 +19,7 @@ constexpr int kAssetCount = 8;
 constexpr int kTextureCount = 7;
 
 std::vector<const sf::Texture*> texturesInLoadOrder(const Assets& assets) {
-    return {&assets.qrC, &assets.qrB, &assets.qrA, &assets.market, &assets.food, &assets.bank, &assets.hotel};
+    return {&assets.vipPaymentCode, &assets.recoveryPaymentCode, &assets.friendCode, &assets.market, &assets.food, &assets.bank, &assets.hotel};
 }
 
 sf::Event eventOfType(sf::Event::EventType type) {

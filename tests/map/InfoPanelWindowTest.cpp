@@ -54,7 +54,7 @@ TEST_F(InfoPanelWindow, AClickOnASpotShowsItsDetailsAndOutlinesItInRed) {
     EXPECT_TRUE(a.selection.selected);
     EXPECT_EQ(a.selection.kind, SelectedKind::Spot);
     EXPECT_EQ(a.selection.spotNumber, 7);
-    EXPECT_FALSE(a.frame.nothingSelected);
+    EXPECT_FALSE(a.panel.nothingSelected);
     EXPECT_EQ(a.backButton.getString(), L"退出登录");
 
     const sf::Image after = frame();
@@ -96,7 +96,7 @@ TEST_F(InfoPanelWindow, AClickOnARoadPrintsItsCoefficientAndShowsItsDetails) {
     EXPECT_TRUE(outlinedSpots().empty());
     EXPECT_EQ(a.selection.kind, SelectedKind::Road);
     EXPECT_EQ(a.selection.roadNumber, 18);
-    EXPECT_FALSE(a.frame.nothingSelected);
+    EXPECT_FALSE(a.panel.nothingSelected);
     EXPECT_EQ(colourAt(frame(), besideRoad(18)), sf::Color::Blue);
 
     // Each click prints again.
@@ -132,9 +132,9 @@ TEST_F(InfoPanelWindow, AClickOnEmptyMapBringsTheHelpBackAndClearsEveryHighlight
     EXPECT_TRUE(outlinedSpots().empty());
     EXPECT_TRUE(outlinedRoads().empty());
     EXPECT_FALSE(a.selection.selected);
-    EXPECT_TRUE(a.frame.nothingSelected);
-    EXPECT_TRUE(a.frame.routePickIdle);
-    EXPECT_FALSE(a.frame.panelScrollMode);
+    EXPECT_TRUE(a.panel.nothingSelected);
+    EXPECT_TRUE(a.panel.routePickIdle);
+    EXPECT_FALSE(a.panel.scrollMode);
     EXPECT_NE(colourAt(frame(), aboveSpot(11)), sf::Color::Red);
     EXPECT_EQ(a.panel.body.getString(), kHelpText);
 }
@@ -143,7 +143,7 @@ TEST_F(InfoPanelWindow, OnTheAdministratorScreenAClickOutsideThePanelTitlesItOpe
     App& a = startAsAdmin();
     click(kEmptyMapPixel);
     EXPECT_EQ(a.panel.title.getString(), L"操作界面");
-    EXPECT_TRUE(a.frame.nothingSelected);
+    EXPECT_TRUE(a.panel.nothingSelected);
     frame();
     EXPECT_EQ(a.panel.body.getString(), kCreditsText);
 
@@ -151,7 +151,7 @@ TEST_F(InfoPanelWindow, OnTheAdministratorScreenAClickOutsideThePanelTitlesItOpe
     EXPECT_EQ(a.panel.title.getString(), L"景点情况");
     EXPECT_EQ(a.selection.spotNumber, 7);
     EXPECT_EQ(a.properties.kind, SelectedKind::Spot);
-    EXPECT_EQ(a.properties.values[1], L"川味小厨");
+    EXPECT_EQ(a.properties.name, L"川味小厨");
 
     click(kEmptyMapPixel);
     EXPECT_EQ(a.panel.title.getString(), L"操作界面");
@@ -170,7 +170,7 @@ TEST_F(InfoPanelWindow, AClickInsideTheSidePanelChangesNothing) {
     EXPECT_EQ(outlinedSpots(), std::vector<int>{7});
     EXPECT_TRUE(a.selection.selected);
     EXPECT_EQ(a.selection.spotNumber, 7);
-    EXPECT_FALSE(a.frame.nothingSelected);
+    EXPECT_FALSE(a.panel.nothingSelected);
     EXPECT_EQ(consoleText(), printedBefore);
     EXPECT_EQ(a.frame.screen, kUserScreen);
 }
@@ -190,6 +190,6 @@ TEST_F(InfoPanelWindow, AClickInsideThePanelKeepsTheReportAndItsScrollPosition) 
     EXPECT_EQ(a.panel.body.getString(), report);
     EXPECT_EQ(a.panel.title.getString(), L"路线分析");
     EXPECT_EQ(a.panel.body.getPosition(), scrolled);
-    EXPECT_TRUE(a.frame.panelScrollMode);
-    EXPECT_FALSE(a.frame.routePickIdle);
+    EXPECT_TRUE(a.panel.scrollMode);
+    EXPECT_FALSE(a.panel.routePickIdle);
 }

@@ -37,7 +37,7 @@ protected:
     void showRoute11To25() {
         shiftClick(spotPixel(11));
         shiftClick(spotPixel(25));
-        ASSERT_TRUE(app->frame.panelScrollMode);
+        ASSERT_TRUE(app->panel.scrollMode);
     }
 };
 
@@ -135,7 +135,7 @@ TEST_F(MapViewWindow, WheelDoesNothingWhileAButtonIsHeld) {
 TEST_F(MapViewWindow, ADragOverTheSidePanelBlocksTheWheelUntilTheNextDragOverTheMap) {
     App& a = startAsUser();
     rightDrag({200, 200}, {450, 200});
-    EXPECT_TRUE(a.frame.panelDrag);
+    EXPECT_TRUE(a.frame.pointer.panelDrag);
     scrollWheel(-1.f);
     EXPECT_EQ(zoom(), 2.f);
 
@@ -145,7 +145,7 @@ TEST_F(MapViewWindow, ADragOverTheSidePanelBlocksTheWheelUntilTheNextDragOverThe
     EXPECT_EQ(zoom(), 2.f);
 
     rightDrag({200, 200}, {210, 200});
-    EXPECT_FALSE(a.frame.panelDrag);
+    EXPECT_FALSE(a.frame.pointer.panelDrag);
     scrollWheel(-1.f);
     EXPECT_EQ(zoom(), 2.1f);
 }
@@ -193,12 +193,12 @@ TEST_F(MapViewWindow, ADragPausesOverTheSidePanelAndResumesAfterIt) {
     moveMouse({450, 200});
     moveMouse({600, 300});
     expectNear(centre(), {350.f, 450.f});
-    EXPECT_TRUE(a.frame.panelDrag);
+    EXPECT_TRUE(a.frame.pointer.panelDrag);
 
     // Back on the map the drag goes on from where it left the map.
     moveMouse({380, 230});
     expectNear(centre(), {290.f, 390.f});
-    EXPECT_FALSE(a.frame.panelDrag);
+    EXPECT_FALSE(a.frame.pointer.panelDrag);
     release({380, 230}, sf::Mouse::Right);
 }
 
@@ -208,7 +208,7 @@ TEST_F(MapViewWindow, DraggingDoesNothingOnTheLoginScreen) {
     moveMouse({300, 300});
     release({300, 300}, sf::Mouse::Right);
     EXPECT_EQ(centre(), kHome);
-    EXPECT_FALSE(app->frame.panelDrag);
+    EXPECT_FALSE(app->frame.pointer.panelDrag);
 }
 
 // ---- panel scroll mode ----
@@ -236,7 +236,7 @@ TEST_F(MapViewWindow, InScrollModeTheReportFollowsTheCursorUpAndStopsAtItsHomeHe
     // Over the map the scroll mode keeps the map still.
     moveMouse({100, 100});
     EXPECT_EQ(centre(), mapCentre);
-    EXPECT_FALSE(a.frame.panelDrag);
+    EXPECT_FALSE(a.frame.pointer.panelDrag);
     release({100, 100});
     rightDrag({100, 100}, {300, 300});
     EXPECT_EQ(centre(), mapCentre);
@@ -252,7 +252,7 @@ TEST_F(MapViewWindow, AClickOnTheMapEndsScrollModeAndPutsThePanelTextsBack) {
     ASSERT_LT(a.panel.body.getPosition().y, 70.f);
 
     click(kEmptyMapPixel);
-    EXPECT_FALSE(a.frame.panelScrollMode);
+    EXPECT_FALSE(a.panel.scrollMode);
     EXPECT_EQ(a.panel.title.getPosition(), sf::Vector2f(550.f, 5.f));
     EXPECT_EQ(a.panel.body.getPosition(), sf::Vector2f(510.f, 70.f));
 

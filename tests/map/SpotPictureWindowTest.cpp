@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/TextConvert.h"
+#include "base/TextConvert.h"
 #include "support/MapRows.h"
 
 // Textures need a graphics context, so these run with a display.

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "app/TextConvert.h"
+#include "base/TextConvert.h"
 #include "support/MapRows.h"
 
 TEST(Spot, BuildsFromRow) {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
-#include "app/TextConvert.h"
+#include "base/TextConvert.h"
 #include "route/RouteRequest.h"
 #include "settings/HelpTexts.h"
 #include "support/AppFixture.h"
@@ -87,7 +87,7 @@ TEST_F(RouteRequestWindow, TheFirstPickShowsTheHintUnderTheSpotTitle) {
     EXPECT_TRUE(a.pick.pending);
     EXPECT_EQ(a.pick.start, 11);
     EXPECT_EQ(a.pick.end, 0);
-    EXPECT_FALSE(a.frame.routePickIdle);
+    EXPECT_FALSE(a.panel.routePickIdle);
     EXPECT_FALSE(a.map.spots[11].selectable);
     // The start is outlined; every other spot and every road lost its outline.
     EXPECT_EQ(outlinedSpots(), std::vector<int>{11});
@@ -108,8 +108,8 @@ TEST_F(RouteRequestWindow, TheSecondPickShowsTheReport) {
     EXPECT_EQ(lines(a.panel.body.getString()), expectedReport11To25());
     EXPECT_FALSE(a.pick.pending);
     EXPECT_EQ(a.pick.pickCount, 0);
-    EXPECT_TRUE(a.frame.panelScrollMode);
-    EXPECT_FALSE(a.frame.routePickIdle);
+    EXPECT_TRUE(a.panel.scrollMode);
+    EXPECT_FALSE(a.panel.routePickIdle);
     for (int n = 1; n <= a.map.spotCount; ++n) EXPECT_TRUE(a.map.spots[n].selectable) << "spot " << n;
 }
 
@@ -207,7 +207,7 @@ TEST_F(RouteRequestWindow, TheRightShiftKeyMakesAnOrdinaryClick) {
     EXPECT_EQ(a.pick.pickCount, 0);
     EXPECT_FALSE(a.pick.pending);
     EXPECT_TRUE(a.map.spots[11].selectable);
-    EXPECT_TRUE(a.frame.routePickIdle);
+    EXPECT_TRUE(a.panel.routePickIdle);
 
     click(spotPixel(25));
     EXPECT_EQ(lines(a.panel.body.getString()).front(), L"序号:25");
@@ -355,7 +355,7 @@ TEST_F(RouteRequestOwnMapWindow, AnUnreachableEndEndsTheRequestWithoutARoute) {
     EXPECT_EQ(a.panel.title.getString(), L"路线分析");
     EXPECT_EQ(a.panel.body.getString(), L"没有可以到达的路线");
     EXPECT_FALSE(a.pick.pending);
-    EXPECT_FALSE(a.frame.panelScrollMode);
+    EXPECT_FALSE(a.panel.scrollMode);
     EXPECT_TRUE(sleeps.empty());
     EXPECT_EQ(outlinedSpots(), (std::vector<int>{1, 4}));
     EXPECT_TRUE(outlinedRoads().empty());

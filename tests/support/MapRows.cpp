@@ -1,6 +1,6 @@
 #include "support/MapRows.h"
 
-#include "app/TextConvert.h"
+#include "base/TextConvert.h"
 
 const wchar_t* const kHighway = L"高速公路";
 const wchar_t* const kOrdinary = L"普通道路";

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "accounts/PasswordField.h"
+#include "widgets/PasswordField.h"
 #include "support/FieldEvents.h"
 
 namespace {

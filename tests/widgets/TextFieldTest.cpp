@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "accounts/TextField.h"
+#include "widgets/TextField.h"
 #include "support/FieldEvents.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/TextButton.h"
+#include "widgets/TextButton.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "accounts/TextField.h"
+#include "widgets/TextField.h"
 
 bool TextField::endsWithBlinkCaret() const {
     return !caretHidden && caretAtEnd && !content.isEmpty() && content[content.getSize() - 1] == kCaretCharacter;
@@ -50,39 +50,38 @@ void TextField::blink(int seconds) {
 }
 
 void TextField::handleEvent(const sf::Event& event) {
-    if (event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::Backspace) {
-        if (content.isEmpty()) return;
-        if (!caretHidden && caretAtEnd) {
-            removeLast();  // the caret
-            caretAtEnd = false;
+    switch (fieldInput(event)) {
+        case FieldInput::Erase:
             if (content.isEmpty()) return;
-        }
-        removeLast();
-        // A field emptied here keeps its old display until the next blink or
-        // click.
-        if (!content.isEmpty()) showContent();
-        return;
-    }
-    if (event.type == sf::Event::TextEntered) {
-        const sf::Uint32 code = event.text.unicode;
-        if (code == '\t' || code == '\r' || code == kBackSpaceCharacter) return;
-        // The typed character takes the caret's place, so a caret never
-        // stands in the middle of the content.
-        if (endsWithBlinkCaret()) {
+            if (!caretHidden && caretAtEnd) {
+                removeLast();  // the caret
+                caretAtEnd = false;
+                if (content.isEmpty()) return;
+            }
             removeLast();
-            caretAtEnd = false;
-        }
-        if (content.getSize() > maxLength) return;
-        if (code > highest || code < lowest) return;
-        content += code;
-        showContent();
+            // A field emptied here keeps its old display until the next
+            // blink or click.
+            if (!content.isEmpty()) showContent();
+            return;
+        case FieldInput::Type:
+            // The typed character takes the caret's place, so a caret never
+            // stands in the middle of the content.
+            if (endsWithBlinkCaret()) {
+                removeLast();
+                caretAtEnd = false;
+            }
+            if (!characterFits(content, maxLength, event.text.unicode, lowest, highest)) return;
+            content += event.text.unicode;
+            showContent();
+            return;
+        case FieldInput::None:
+            return;
     }
 }
 
 void TextField::handleClick(sf::Vector2f point) {
-    if (box.getGlobalBounds().contains(point)) {
+    if (focusByClick(box, point)) {
         focused = true;
-        box.setOutlineThickness(5);
         showContent();
         return;
     }

@@ -1,4 +1,4 @@
-#include "app/TextConvert.h"
+#include "base/TextConvert.h"
 
 #include <cerrno>
 #include <iconv.h>

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/TextConvert.h"
+#include "base/TextConvert.h"
 
 TEST(TextConvert, GbkBytesOfHotelRoundTrip) {
     const std::string gbk = "\xBE\xC6\xB5\xEA";  // 酒店

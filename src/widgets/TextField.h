@@ -7,10 +7,9 @@
 #include <SFML/System/String.hpp>
 #include <SFML/Window/Event.hpp>
 
+#include "widgets/FieldInput.h"
+
 const sf::Uint32 kCaretCharacter = '|';
-// The character the window reports for a BackSpace stroke; the key press
-// handles it, so it is never typed into a field.
-const sf::Uint32 kBackSpaceCharacter = 8;
 const sf::Color kPlaceholderGrey(150, 150, 150, 255);
 
 struct TextField {

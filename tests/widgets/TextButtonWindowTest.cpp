@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <limits>
 
-#include "app/TextButton.h"
+#include "widgets/TextButton.h"
 #include "support/AppFixture.h"
 #include "support/Events.h"
 

@@ -1,0 +1,20 @@
+#include "app/PanelRules.h"
+
+void openToolPanel(ToolPanels& tools, ToolPanel panel) { tools.open = panel; }
+
+void closeToolPanels(ToolPanels& tools) { tools.open = ToolPanel::None; }
+
+bool isOpen(const ToolPanels& tools, ToolPanel panel) { return panel != ToolPanel::None && tools.open == panel; }
+
+bool showsMap(Screen screen) { return screen == kUserScreen || screen == kAdminScreen; }
+
+bool pageCoversMap(Screen screen, const ToolPanels& tools) {
+    return isOpen(tools, ToolPanel::Settings) || (screen == kAdminScreen && isOpen(tools, ToolPanel::UserTable));
+}
+
+bool mapClicksReachHitTests(const ToolPanels& tools) { return tools.open == ToolPanel::None; }
+
+bool wheelZooms(Screen screen, const ToolPanels& tools, const PointerState& pointer) {
+    if (!showsMap(screen) || pointer.mouseHeld || pointer.panelDrag) return false;
+    return !(screen == kAdminScreen && pageCoversMap(screen, tools));
+}

@@ -1,0 +1,32 @@
+#pragma once
+// Which screen or panel may act: the administrator's three tool panels, of
+// which at most one is open, and the rules the dispatch and the drawing ask.
+#include "app/FrameFlags.h"
+
+enum class ToolPanel { None, Drawing, UserTable, Settings };
+
+struct ToolPanels {
+    ToolPanel open = ToolPanel::None;
+};
+
+// Opens the panel and so closes the other two.
+void openToolPanel(ToolPanels& tools, ToolPanel panel);
+void closeToolPanels(ToolPanels& tools);
+bool isOpen(const ToolPanels& tools, ToolPanel panel);
+
+// The user and administrator screens show the map (or a page in its place).
+bool showsMap(Screen screen);
+
+// A page is drawn in place of the map: the settings page on either screen,
+// the user-data table on the administrator screen. The map does not move
+// while a page covers it.
+bool pageCoversMap(Screen screen, const ToolPanels& tools);
+
+// A left click on the map runs the hit tests of every road and spot only
+// while no tool panel is open.
+bool mapClicksReachHitTests(const ToolPanels& tools);
+
+// The wheel zooms on a map screen while no button is held and the last drag
+// was not over the side panel; on the administrator screen not while a page
+// covers the map.
+bool wheelZooms(Screen screen, const ToolPanels& tools, const PointerState& pointer);

@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include "editor/PropertyValues.h"
+#include "support/MapRows.h"
+
+namespace {
+
+struct Expected {
+    SelectedKind kind;
+    int number;
+    const wchar_t* values[kPropertyValueCount];  // type, name, place pair, measure, grade
+    const wchar_t* measureUnit;
+    const wchar_t* gradeUnit;
+};
+
+}  // namespace
+
+TEST(PropertyValues, LoadedFromTheSelectedRowInInputOrder) {
+    auto map = emptyMap();
+    addSpotRow(*map, L"超市", L"惠民超市", 4, 100, 120, "35.5");
+    addSpotRow(*map, L"银行", L"农商银行", 3, 400, 500, "5");
+    addRoadRow(*map, kOrdinary, L"长街", 1500, 60, 2, 1);
+    const Expected cases[] = {
+        {SelectedKind::Spot, 1, {L"超市", L"惠民超市", L"100", L"120", L"35.5", L"4"}, L"元", L"星"},
+        {SelectedKind::Road, 1, {L"普通道路", L"长街", L"2", L"1", L"1500", L"60"}, L"米", L"千米/时"},
+    };
+    for (const Expected& c : cases) {
+        PropertyValues v;
+        loadPropertyValues(v, *map, c.kind, c.number);
+        EXPECT_EQ(v.kind, c.kind);
+        EXPECT_EQ(v.number, c.number);
+        const sf::String got[] = {v.type, v.name, v.placeFirst, v.placeSecond, v.measure, v.grade};
+        for (int i = 0; i < kPropertyValueCount; ++i) EXPECT_EQ(got[i], sf::String(c.values[i])) << i;
+        EXPECT_EQ(v.measureUnit, sf::String(c.measureUnit));
+        EXPECT_EQ(v.gradeUnit, sf::String(c.gradeUnit));
+    }
+}
+
+TEST(PropertyValues, FollowTheSelectionOnlyWhenItWasHitAgain) {
+    auto map = emptyMap();
+    addSpotRow(*map, L"超市", L"惠民超市", 4, 100, 120, "35.5");
+    addSpotRow(*map, L"银行", L"农商银行", 3, 400, 500, "5");
+    PropertyValues v;
+    Selection selection;
+    selection.selected = true;
+    selection.spotNumber = 2;
+    ++selection.hits;
+    followSelection(v, *map, selection);
+    EXPECT_EQ(v.name, L"农商银行");
+
+    // An edit in progress is not overwritten while nothing new is hit.
+    v.name = L"改名中";
+    followSelection(v, *map, selection);
+    EXPECT_EQ(v.name, L"改名中");
+
+    // A number past the rows in use (a deleted spot) keeps the old values.
+    selection.spotNumber = 3;
+    ++selection.hits;
+    followSelection(v, *map, selection);
+    EXPECT_EQ(v.number, 2);
+}

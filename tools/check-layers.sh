@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Fails when a source file includes a header of a folder above its own.
+# Layers, lowest first: base, widgets, then map / route / accounts, then
+# editor / settings, then app. Route stands on map; within a layer nothing
+# else includes sideways.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+allowed() {  # the folders a folder may include from, itself included
+  case "$1" in
+    base)     echo "base" ;;
+    widgets)  echo "widgets base" ;;
+    map)      echo "map base" ;;
+    route)    echo "route map base" ;;
+    accounts) echo "accounts widgets base" ;;
+    editor)   echo "editor map route widgets base" ;;
+    settings) echo "settings map route widgets base" ;;
+    app)      echo "app editor settings map route accounts widgets base" ;;
+    *)        echo "" ;;
+  esac
+}
+
+status=0
+for file in $(find src -name '*.h' -o -name '*.cpp'); do
+  folder=$(echo "$file" | cut -d/ -f2)
+  ok=" $(allowed "$folder") "
+  while IFS= read -r included; do
+    target=${included%%/*}
+    if [[ "$ok" != *" $target "* ]]; then
+      echo "$file includes $included: $folder may not include from $target"
+      status=1
+    fi
+  done < <(sed -n 's/^#include "\([a-z]*\/[^"]*\)".*/\1/p' "$file")
+done
+[ $status -eq 0 ] && echo "layers: no upward include"
+exit $status
