@@ -64,6 +64,7 @@ int App::startUp() {
     changeScreen(kLoginScreen);
     buildLoginScreen(login, assets.font);
     buildQrPage(qrPage, assets.font);
+    buildToolButtons(toolButtons, assets.font);
 
     buildGraph(graph, map, currentCriterion(criterion));
     layAllBars(map, console());
@@ -89,6 +90,7 @@ void App::blinkFields() {
 void App::changeScreen(Screen next) {
     frame.screen = next;
     backButton.setString(showsMap(next) ? L"退出登录" : L"返回");
+    placeToolButtons(toolButtons, next);
 }
 
 void App::finishFrame() {

@@ -17,6 +17,7 @@
 #include "app/FrameFlags.h"
 #include "app/PanelRules.h"
 #include "app/Platform.h"
+#include "app/ToolButtons.h"
 #include "editor/PropertyValues.h"
 #include "map/InfoPanel.h"
 #include "map/MapModel.h"
@@ -60,6 +61,7 @@ public:
 
     FrameFlags frame;
     ToolPanels tools;
+    ToolButtons toolButtons;
     MapViews views;
     MapModel map;
     RouteGraph graph;
@@ -85,6 +87,7 @@ private:
     // The one place the screen changes; the back button's label follows it.
     void changeScreen(Screen next);
     void applyLoginAction(LoginAction action);
+    void applyToolToggle(ToolPanel panel);
     void finishFrame();
     void logout();
 
@@ -96,6 +99,7 @@ private:
     void handleMouseRelease(const sf::Event::MouseButtonEvent& release);
     void handleMouseMove(sf::Vector2i pixel);
     void handleLeftClick(sf::Vector2i pixel);
+    void handleAdminPanelsClick(sf::Vector2i pixel);
     void handleMapScreenClick(sf::Vector2i pixel);
     void hoverScreen(sf::Vector2i pixel);
 

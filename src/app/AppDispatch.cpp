@@ -75,11 +75,28 @@ void App::handleLeftClick(sf::Vector2i pixel) {
         case kLoginScreen:
             applyLoginAction(handleLoginClick(login, toMap(window, views, pixel), loginContext()));
             break;
-        case kUserScreen:
         case kAdminScreen:
+            if (!panel.scrollMode) handleAdminPanelsClick(pixel);
+            handleMapScreenClick(pixel);
+            break;
+        case kUserScreen:
             handleMapScreenClick(pixel);
             break;
     }
+}
+
+// The administrator's tool panels, while no route report occupies the side
+// panel: the tool buttons (hidden, and so unresponsive, while a route hint
+// or report is shown).
+void App::handleAdminPanelsClick(sf::Vector2i pixel) {
+    const sf::Vector2f point = toInterface(window, views, pixel);
+    if (panel.routePickIdle)
+        applyToolToggle(handleToolButtonsClick(toolButtons, frame.screen, tools, selection.selected, point));
+}
+
+void App::applyToolToggle(ToolPanel toggled) {
+    if (toggled == ToolPanel::None) return;
+    toggleToolPanel(tools, toggled);
 }
 
 void App::applyLoginAction(LoginAction action) {
@@ -104,6 +121,8 @@ void App::applyLoginAction(LoginAction action) {
 // Clicks inside the side panel belong to the panel's own controls.
 void App::handleMapScreenClick(sf::Vector2i pixel) {
     const sf::Vector2f point = toInterface(window, views, pixel);
+    if (frame.screen == kUserScreen && panel.nothingSelected && panel.routePickIdle)
+        applyToolToggle(handleToolButtonsClick(toolButtons, frame.screen, tools, false, point));
     if (insidePanel(panel, point)) return;
 
     if (frame.screen == kAdminScreen) panel.title.setString(L"操作界面");
@@ -120,6 +139,11 @@ void App::handleMapScreenClick(sf::Vector2i pixel) {
 }
 
 void App::hoverScreen(sf::Vector2i pixel) {
-    if (frame.screen == kLoginScreen) hoverLoginButtons(login, toMap(window, views, pixel));
-    else applyHover(backButton, toInterface(window, views, pixel));
+    if (frame.screen == kLoginScreen) {
+        hoverLoginButtons(login, toMap(window, views, pixel));
+        return;
+    }
+    const sf::Vector2f point = toInterface(window, views, pixel);
+    if (frame.screen == kAdminScreen) hoverToolButtons(toolButtons, point);
+    applyHover(backButton, point);
 }

@@ -47,9 +47,18 @@ void App::drawMapScreen() {
 }
 
 void App::drawPanelContent() {
-    if (frame.screen == kAdminScreen && panel.nothingSelected) {
-        if (isOpen(tools, ToolPanel::Drawing)) return;
-        if (panel.routePickIdle) panel.body.setString(kCreditsText);
+    const bool atRest = panel.nothingSelected && panel.routePickIdle;
+    if (frame.screen == kUserScreen) {
+        window.draw(panel.body);
+        if (atRest) drawToolButtons(window, toolButtons, frame.screen, tools);
+        return;
     }
+    if (!panel.nothingSelected) {
+        window.draw(panel.body);
+        return;
+    }
+    if (panel.routePickIdle) drawToolButtons(window, toolButtons, frame.screen, tools);
+    if (isOpen(tools, ToolPanel::Drawing)) return;
+    if (panel.routePickIdle) panel.body.setString(kCreditsText);
     window.draw(panel.body);
 }

@@ -4,6 +4,10 @@ void openToolPanel(ToolPanels& tools, ToolPanel panel) { tools.open = panel; }
 
 void closeToolPanels(ToolPanels& tools) { tools.open = ToolPanel::None; }
 
+void toggleToolPanel(ToolPanels& tools, ToolPanel panel) {
+    tools.open = tools.open == panel ? ToolPanel::None : panel;
+}
+
 bool isOpen(const ToolPanels& tools, ToolPanel panel) { return panel != ToolPanel::None && tools.open == panel; }
 
 bool showsMap(Screen screen) { return screen == kUserScreen || screen == kAdminScreen; }

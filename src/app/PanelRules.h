@@ -12,6 +12,8 @@ struct ToolPanels {
 // Opens the panel and so closes the other two.
 void openToolPanel(ToolPanels& tools, ToolPanel panel);
 void closeToolPanels(ToolPanels& tools);
+// Closes the panel when it is open, otherwise opens it (closing the others).
+void toggleToolPanel(ToolPanels& tools, ToolPanel panel);
 bool isOpen(const ToolPanels& tools, ToolPanel panel);
 
 // The user and administrator screens show the map (or a page in its place).
