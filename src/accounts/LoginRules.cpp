@@ -48,13 +48,6 @@ sf::Color messageColor(const OutcomeMessage& message) {
     return message.success ? sf::Color::Green : sf::Color::Red;
 }
 
-bool containsWhiteSpace(const sf::String& text) {
-    for (sf::Uint32 c : text) {
-        if (c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r') return true;
-    }
-    return false;
-}
-
 bool nameTaken(const sf::String& name, const AccountStore& store, int count) {
     if (name.isEmpty()) return false;
     if (name == sf::String(kAdminUserName)) return true;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "accounts/AccountStore.h"
+#include "base/TextConvert.h"  // containsWhiteSpace, gbkCanEncode
 
 enum class LoginOutcome { Administrator, OrdinaryUser, WrongPassword, UnknownUser, NoUsersFile };
 
@@ -33,9 +34,6 @@ struct OutcomeMessage {
 OutcomeMessage outcomeMessage(LoginOutcome outcome);
 OutcomeMessage outcomeMessage(RegisterOutcome outcome);
 sf::Color messageColor(const OutcomeMessage& message);
-
-// True for a character the users file would split a record at.
-bool containsWhiteSpace(const sf::String& text);
 
 // True when the name is the administrator's or the user name of one of the
 // slots 0 .. count - 1. An empty name is never taken.

@@ -65,6 +65,7 @@ int App::startUp() {
     buildLoginScreen(login, assets.font);
     buildQrPage(qrPage, assets.font);
     buildToolButtons(toolButtons, assets.font);
+    buildMapEditor(editor, assets.font);
 
     buildGraph(graph, map, currentCriterion(criterion));
     layAllBars(map, console());
@@ -85,6 +86,7 @@ void App::blinkFields() {
     const int seconds = platform.wholeSeconds ? platform.wholeSeconds()
                                               : static_cast<int>(clock.getElapsedTime().asSeconds());
     if (frame.previousScreen == kLoginScreen) blinkLoginFields(login, seconds);
+    if (frame.previousScreen == kAdminScreen) blinkPropertyInputs(editor.property, seconds);
 }
 
 void App::changeScreen(Screen next) {
@@ -108,6 +110,7 @@ void App::logout() {
     resetLoginScreen(login);
     recentre(views, window);
     closeToolPanels(tools);
+    resetDrawingPanel(editor.drawing, editor.status, map, pick);
     panel.body.setString(kHelpText);
 }
 
@@ -119,3 +122,9 @@ RouteSession App::routeSession() {
 }
 
 LoginContext App::loginContext() { return LoginContext{accounts, userLine, kUsersFile}; }
+
+EditorSession App::editorSession() {
+    return EditorSession{map,        graph,         criterion,     spotTextures(assets), pick,
+                         infoTargets(), properties, editor.status, editor.unsaved,
+                         MapFilePaths{kSpotsFile, kRoadsFile}};
+}

@@ -18,6 +18,7 @@
 #include "app/PanelRules.h"
 #include "app/Platform.h"
 #include "app/ToolButtons.h"
+#include "editor/MapEditor.h"
 #include "editor/PropertyValues.h"
 #include "map/InfoPanel.h"
 #include "map/MapModel.h"
@@ -70,6 +71,7 @@ public:
     bool routeAnimation = true;
     Selection selection;
     PropertyValues properties;
+    MapEditor editor;
 
     SidePanel panel;
     TextButton backButton;
@@ -83,6 +85,7 @@ private:
     InfoTargets infoTargets();
     RouteSession routeSession();
     LoginContext loginContext();
+    EditorSession editorSession();
 
     // The one place the screen changes; the back button's label follows it.
     void changeScreen(Screen next);

@@ -29,12 +29,14 @@ void App::handleEvent(const sf::Event& event) {
         default:
             break;
     }
-    followSelection(properties, map, selection);
+    if (followSelection(properties, map, selection, editor.property.editing))
+        showPropertyValues(editor.property, properties);
     window.setView(views.mapView);
 }
 
 void App::handleScreenKeys(const sf::Event& event) {
     if (frame.screen == kLoginScreen) handleLoginKeys(login, event, loginContext());
+    if (showsPropertyPanel(frame.screen, panel)) handlePropertyKeys(editor.property, event);
 }
 
 // A press with the left Shift key held picks a route spot, on the screens
@@ -61,6 +63,7 @@ void App::handleMouseRelease(const sf::Event::MouseButtonEvent& release) {
 }
 
 void App::handleMouseMove(sf::Vector2i pixel) {
+    if (frame.screen == kAdminScreen) movePlacementPreview(editor.drawing, toMap(window, views, pixel));
     hoverScreen(pixel);
     if (showsMap(frame.screen) && !pageCoversMap(frame.screen, tools))
         dragStep(views, window, pixel, frame.pointer, panel);
@@ -85,18 +88,26 @@ void App::handleLeftClick(sf::Vector2i pixel) {
     }
 }
 
-// The administrator's tool panels, while no route report occupies the side
-// panel: the tool buttons (hidden, and so unresponsive, while a route hint
-// or report is shown).
+// The administrator's tool panels: the tool buttons while no route report
+// occupies the side panel (hidden, and so unresponsive, while a route hint
+// or report is shown), then the drawing panel when it is open or the
+// property panel when it is shown.
 void App::handleAdminPanelsClick(sf::Vector2i pixel) {
     const sf::Vector2f point = toInterface(window, views, pixel);
     if (panel.routePickIdle)
         applyToolToggle(handleToolButtonsClick(toolButtons, frame.screen, tools, selection.selected, point));
+    EditorSession session = editorSession();
+    if (isOpen(tools, ToolPanel::Drawing))
+        handleDrawingClick(editor.drawing, session, point, toMap(window, views, pixel));
+    else if (showsPropertyPanel(frame.screen, panel)) handlePropertyClick(editor.property, session, point);
 }
 
+// Closing the drawing panel, or opening another panel in its place, leaves
+// its modes and any road pick begun.
 void App::applyToolToggle(ToolPanel toggled) {
     if (toggled == ToolPanel::None) return;
     toggleToolPanel(tools, toggled);
+    if (!isOpen(tools, ToolPanel::Drawing)) resetDrawingPanel(editor.drawing, editor.status, map, pick);
 }
 
 void App::applyLoginAction(LoginAction action) {
@@ -132,7 +143,7 @@ void App::handleMapScreenClick(sf::Vector2i pixel) {
         return;
     }
     panel.routePickIdle = true;
-    if (!mapClicksReachHitTests(tools)) return;
+    if (!mapClicksReachHitTests(frame.screen, tools, panel, editor.property.editing)) return;
     const bool hit = mapClick(map, toMap(window, views, pixel), infoTargets());
     panel.nothingSelected = !hit;
     if (!hit) showHelpAtRest(panel, frame.screen == kUserScreen);
@@ -144,6 +155,9 @@ void App::hoverScreen(sf::Vector2i pixel) {
         return;
     }
     const sf::Vector2f point = toInterface(window, views, pixel);
-    if (frame.screen == kAdminScreen) hoverToolButtons(toolButtons, point);
+    if (frame.screen == kAdminScreen) {
+        hoverToolButtons(toolButtons, point);
+        hoverMapEditor(editor, point);
+    }
     applyHover(backButton, point);
 }

@@ -53,12 +53,15 @@ void App::drawPanelContent() {
         if (atRest) drawToolButtons(window, toolButtons, frame.screen, tools);
         return;
     }
-    if (!panel.nothingSelected) {
-        window.draw(panel.body);
+    if (showsPropertyPanel(frame.screen, panel)) {
+        drawPropertyPanel(window, editor.property, editor.status);
         return;
     }
     if (panel.routePickIdle) drawToolButtons(window, toolButtons, frame.screen, tools);
-    if (isOpen(tools, ToolPanel::Drawing)) return;
+    if (isOpen(tools, ToolPanel::Drawing)) {
+        drawDrawingPanel(window, editor.drawing, editor.status, views.mapView);
+        return;
+    }
     if (panel.routePickIdle) panel.body.setString(kCreditsText);
     window.draw(panel.body);
 }

@@ -16,7 +16,13 @@ bool pageCoversMap(Screen screen, const ToolPanels& tools) {
     return isOpen(tools, ToolPanel::Settings) || (screen == kAdminScreen && isOpen(tools, ToolPanel::UserTable));
 }
 
-bool mapClicksReachHitTests(const ToolPanels& tools) { return tools.open == ToolPanel::None; }
+bool showsPropertyPanel(Screen screen, const SidePanel& panel) {
+    return screen == kAdminScreen && !panel.nothingSelected;
+}
+
+bool mapClicksReachHitTests(Screen screen, const ToolPanels& tools, const SidePanel& panel, bool editing) {
+    return tools.open == ToolPanel::None && !(editing && showsPropertyPanel(screen, panel));
+}
 
 bool wheelZooms(Screen screen, const ToolPanels& tools, const PointerState& pointer) {
     if (!showsMap(screen) || pointer.mouseHeld || pointer.panelDrag) return false;

@@ -2,6 +2,7 @@
 // Which screen or panel may act: the administrator's three tool panels, of
 // which at most one is open, and the rules the dispatch and the drawing ask.
 #include "app/FrameFlags.h"
+#include "map/SidePanel.h"
 
 enum class ToolPanel { None, Drawing, UserTable, Settings };
 
@@ -24,9 +25,14 @@ bool showsMap(Screen screen);
 // while a page covers it.
 bool pageCoversMap(Screen screen, const ToolPanels& tools);
 
+// The administrator screen shows the property panel of the selected spot or
+// road in place of the panel's resting content.
+bool showsPropertyPanel(Screen screen, const SidePanel& panel);
+
 // A left click on the map runs the hit tests of every road and spot only
-// while no tool panel is open.
-bool mapClicksReachHitTests(const ToolPanels& tools);
+// while no tool panel is open and no property edit is shown in progress:
+// while editing, a press on the map changes no selection.
+bool mapClicksReachHitTests(Screen screen, const ToolPanels& tools, const SidePanel& panel, bool editing);
 
 // The wheel zooms on a map screen while no button is held and the last drag
 // was not over the side panel; on the administrator screen not while a page

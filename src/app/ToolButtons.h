@@ -6,12 +6,9 @@
 #include <SFML/Graphics.hpp>
 
 #include "app/PanelRules.h"
-#include "widgets/TextButton.h"
+#include "widgets/ToggleButton.h"
 
-struct ToolButton {
-    sf::RectangleShape rect;  // the click area
-    TextButton label;
-};
+using ToolButton = ToggleButton;
 
 struct ToolButtons {
     ToolButton drawing;

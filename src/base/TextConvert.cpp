@@ -96,6 +96,13 @@ bool gbkCanEncode(const std::wstring& wide) {
     return allEncoded;
 }
 
+bool containsWhiteSpace(const std::wstring& text) {
+    for (wchar_t c : text) {
+        if (c == L' ' || c == L'\t' || c == L'\n' || c == L'\v' || c == L'\f' || c == L'\r') return true;
+    }
+    return false;
+}
+
 namespace {
 
 template <typename T>

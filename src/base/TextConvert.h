@@ -15,6 +15,10 @@ std::string consoleText(const std::wstring& wide);
 // True when every character of the text has a GBK encoding.
 bool gbkCanEncode(const std::wstring& wide);
 
+// True for text holding a character at which the data files' readers split
+// a record: space, tab, line feed, vertical tab, form feed or carriage return.
+bool containsWhiteSpace(const std::wstring& text);
+
 // Stream extraction with classic formatting: leading white space is skipped
 // and reading stops at the first character that cannot continue the number,
 // so "12abc" gives 12 and "3.7" as an integer gives 3. Text that does not

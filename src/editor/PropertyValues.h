@@ -20,6 +20,7 @@ struct PropertyValues {
     sf::String measureUnit;  // "元" or "米"
     sf::String gradeUnit;    // "星" or "千米/时"
     unsigned loadedHits = 0; // the selection's hit count when these were loaded
+    bool deleted = false;    // the object was deleted since: the values are stale
 };
 
 constexpr int kPropertyValueCount = 6;
@@ -28,12 +29,19 @@ constexpr int kPropertyValueCount = 6;
 // a spot row is type, name, rating, x, y, cost; a road row is type, name,
 // length, speed limit, end spot, start spot.
 std::array<sf::String*, kPropertyValueCount> inputOrder(PropertyValues& values);
+std::array<const sf::String*, kPropertyValueCount> inputOrder(const PropertyValues& values);
 const std::array<int, kPropertyValueCount>& rowFields(SelectedKind kind);
 
 // Loads the row of spot or road number n, by kind. Numbers outside the
-// table's rows in use leave the values as they were.
-void loadPropertyValues(PropertyValues& values, const MapModel& map, SelectedKind kind, int number);
+// table's rows in use leave the values as they were and return false.
+bool loadPropertyValues(PropertyValues& values, const MapModel& map, SelectedKind kind, int number);
 
 // Loads the selected object's row when the selection was hit again since the
-// last load.
-void followSelection(PropertyValues& values, const MapModel& map, const Selection& selection);
+// last load, unless an edit of the values is in progress: the edit keeps its
+// values and its object until it is confirmed or cancelled. Returns whether
+// the values were loaded.
+bool followSelection(PropertyValues& values, const MapModel& map, const Selection& selection, bool editing = false);
+
+// Writes the six values (GBK text) into the fields of their object's row.
+// Returns false, writing nothing, when the number names no row in use.
+bool storePropertyValues(const PropertyValues& values, MapModel& map);

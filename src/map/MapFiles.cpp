@@ -50,3 +50,8 @@ std::string mapFileText(const TextTable& table) {
 bool writeMapFile(const std::string& path, const TextTable& table) {
     return writeFileAtomically(path, mapFileText(table));
 }
+
+bool writeBothMapFiles(const std::string& spotsPath, const TextTable& spots, const std::string& roadsPath,
+                       const TextTable& roads) {
+    return writeFilesTogether({{spotsPath, mapFileText(spots)}, {roadsPath, mapFileText(roads)}});
+}

@@ -21,3 +21,10 @@ std::string mapFileText(const TextTable& table);
 // Rewrites the whole file from the table, atomically. On failure the old file
 // stays and false is returned.
 bool writeMapFile(const std::string& path, const TextTable& table);
+
+// Rewrites both files from their tables together, for an edit that changes
+// both (a deleted spot renumbers the roads): neither original is replaced
+// before both new files are completely on disk. On failure false is returned
+// and, unless the failure came between the two renames, both old files stay.
+bool writeBothMapFiles(const std::string& spotsPath, const TextTable& spots, const std::string& roadsPath,
+                       const TextTable& roads);

@@ -14,13 +14,7 @@ bool passClickGate(RoutePick& pick) {
     return !pick.pending;
 }
 
-namespace {
-
-// Picks at most one spot per press: where two selectable spots overlap, only
-// the first is picked, so a request never jumps from no pick to two and
-// leaves a stale start behind. Spots the press misses lose their highlight.
-void pickOneSpot(RouteSession& session, sf::Vector2f mapPoint) {
-    MapModel& map = session.map;
+bool pickSpot(MapModel& map, RoutePick& pick, sf::Vector2f mapPoint, InfoTargets info) {
     bool picked = false;
     for (int k = 1; k <= map.spotCount; ++k) {
         Spot& spot = map.spots[k];
@@ -29,21 +23,25 @@ void pickOneSpot(RouteSession& session, sf::Vector2f mapPoint) {
             if (!spotContains(spot, mapPoint)) spot.circle.setOutlineThickness(0.f);
             continue;
         }
-        if (hitSpot(spot, mapPoint, session.info)) {
+        if (hitSpot(spot, mapPoint, info)) {
             picked = true;
-            ++session.pick.pickCount;
+            ++pick.pickCount;
             spot.selectable = false;
-            session.pick.lastPicked = k;
-            session.pick.end = k;
+            pick.lastPicked = k;
+            pick.end = k;
         }
     }
+    return picked;
 }
 
-}  // namespace
+void resetPick(MapModel& map, RoutePick& pick) {
+    pick.pickCount = 0;
+    for (int k = 1; k <= map.spotCount; ++k) map.spots[k].selectable = true;
+}
 
 void pickRouteSpot(RouteSession& session, sf::Vector2f mapPoint) {
     RoutePick& pick = session.pick;
-    pickOneSpot(session, mapPoint);
+    pickSpot(session.map, pick, mapPoint, session.info);
     if (pick.pickCount == 1) {
         session.info.panel.body.setString(kNextSpotHint);
         pick.pending = true;
@@ -55,7 +53,7 @@ void pickRouteSpot(RouteSession& session, sf::Vector2f mapPoint) {
         pick.pickCount = 0;
         pick.pending = false;
         if (pick.start != pick.end) showRoute(session, pick.start, pick.end);
-        for (int k = 1; k <= session.map.spotCount; ++k) session.map.spots[k].selectable = true;
+        resetPick(session.map, pick);
     }
 }
 

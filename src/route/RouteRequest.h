@@ -36,6 +36,17 @@ extern const wchar_t* const kNextSpotHint;
 // whether the click may go on.
 bool passClickGate(RoutePick& pick);
 
+// One pick of the shared two-spot pick, used by the route request and by the
+// road drawing: the first selectable spot under the map point is hit (and so
+// selected and shown), counted and made unselectable; where two selectable
+// spots overlap only the first is picked, so a pick never jumps from none to
+// two and leaves a stale start behind. Selectable spots the point misses
+// lose their highlight. Returns whether a spot was picked.
+bool pickSpot(MapModel& map, RoutePick& pick, sf::Vector2f mapPoint, InfoTargets info);
+
+// Ends a pick: the count goes back to 0 and every spot is selectable again.
+void resetPick(MapModel& map, RoutePick& pick);
+
 // A mouse press with the left Shift key held, at a map point.
 void pickRouteSpot(RouteSession& session, sf::Vector2f mapPoint);
 

@@ -1,0 +1,40 @@
+#pragma once
+// What an edit of the map touches outside the editor's own widgets, and the
+// two steps every edit shares: committing it (save, rebuild, report) and
+// deleting the selected object.
+#include <iosfwd>
+
+#include "editor/MapSave.h"
+#include "editor/PropertyValues.h"
+#include "editor/StatusMessage.h"
+#include "map/InfoPanel.h"
+#include "map/MapModel.h"
+#include "route/Criterion.h"
+#include "route/RouteGraph.h"
+#include "route/RouteRequest.h"
+
+struct EditorSession {
+    MapModel& map;
+    RouteGraph& graph;
+    const RouteCriterion& criterion;  // the rebuilt graph is weighed under it
+    SpotTextures textures;
+    RoutePick& pick;      // the two-spot pick the road drawing shares with the route request
+    InfoTargets info;     // the selection, the side panel and the console
+    PropertyValues& values;
+    StatusMessage& status;
+    UnsavedTables& unsaved;
+    MapFilePaths paths;
+};
+
+// After the tables changed: saves the changed tables (with any still owed),
+// then rebuilds every spot, road and the route graph from the tables. A save
+// that fails shows "保存失败" in red; the change stays in memory and the next
+// save writes it. Returns whether everything was saved.
+bool commitEdit(EditorSession& session, bool spotsChanged, bool roadsChanged);
+
+// Deletes the selected spot, with every road touching it and the later spots
+// renumbered, or the selected road; commits it. Nothing happens while a
+// route hint or report occupies the side panel. The property values keep
+// showing the deleted object, marked as deleted, until the next selection;
+// every outline goes, since the numbers of the objects moved.
+void deleteSelected(EditorSession& session);

@@ -1,0 +1,81 @@
+#include "editor/MapEdits.h"
+
+#include <cmath>
+
+#include "base/TextConvert.h"
+#include "base/Truncate.h"
+
+namespace {
+
+// Field indices of the rows.
+constexpr int kSpotX = 3;
+constexpr int kSpotY = 4;
+constexpr int kRoadEnd = 4;
+constexpr int kRoadStart = 5;
+
+bool full(const TextTable& table) { return table.count >= kMaxMapObjects; }
+
+void append(TextTable& table, const TableRow& row) { table.rows[table.count++] = row; }
+
+void removeRow(TextTable& table, int index) {
+    for (int i = index; i + 1 < table.count; ++i) table.rows[i] = table.rows[i + 1];
+    table.rows[table.count - 1] = TableRow{};
+    --table.count;
+}
+
+bool closeToAnySpot(const TextTable& spots, sf::Vector2f centre) {
+    for (int i = 0; i < spots.count; ++i) {
+        const float dx = parseInt(spots.rows[i][kSpotX]) + 30 - centre.x;
+        const float dy = parseInt(spots.rows[i][kSpotY]) + 30 - centre.y;
+        if (std::sqrt(dx * dx + dy * dy) < kMinSpotDistance) return true;
+    }
+    return false;
+}
+
+bool touches(const TableRow& road, int spot) {
+    return parseInt(road[kRoadEnd]) == spot || parseInt(road[kRoadStart]) == spot;
+}
+
+// A spot number above the removed spot's goes down by one.
+void renumber(std::string& field, int removedSpot) {
+    const int number = parseInt(field);
+    if (number > removedSpot) field = intToText(number - 1);
+}
+
+}  // namespace
+
+PlaceOutcome appendSpotRow(TextTable& spots, sf::Vector2f centre) {
+    if (full(spots)) return PlaceOutcome::Full;
+    if (closeToAnySpot(spots, centre)) return PlaceOutcome::TooClose;
+    append(spots, {wideToNarrow(L"酒店"), wideToNarrow(L"新建景点"), "1", intToText(truncateToInt(centre.x - 30.f)),
+                   intToText(truncateToInt(centre.y - 30.f)), "1000"});
+    return PlaceOutcome::Placed;
+}
+
+bool appendRoadRow(TextTable& roads, int endSpot, int startSpot) {
+    if (full(roads)) return false;
+    append(roads, {wideToNarrow(L"普通道路"), wideToNarrow(L"新建路线"), "1000", "1", intToText(endSpot),
+                   intToText(startSpot)});
+    return true;
+}
+
+void deleteSpotRows(TextTable& spots, TextTable& roads, int spot) {
+    if (spot < 1 || spot > spots.count) return;
+    // A removed row pulls the next one into its place, which is examined
+    // next, so two roads of the spot in consecutive rows both go.
+    for (int i = 0; i < roads.count;) {
+        TableRow& road = roads.rows[i];
+        if (touches(road, spot)) {
+            removeRow(roads, i);
+            continue;
+        }
+        renumber(road[kRoadEnd], spot);
+        renumber(road[kRoadStart], spot);
+        ++i;
+    }
+    removeRow(spots, spot - 1);
+}
+
+void deleteRoadRow(TextTable& roads, int road) {
+    if (road >= 1 && road <= roads.count) removeRow(roads, road - 1);
+}

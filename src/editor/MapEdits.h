@@ -1,0 +1,34 @@
+#pragma once
+// The drawing mode's edits of the two text tables, free of any window: a new
+// spot, a new road, and the deletion of a spot (with every road touching it)
+// or of a road. Spot number n is spot row n - 1, road number n road row n - 1.
+#include <SFML/System/Vector2.hpp>
+
+#include "map/TextTable.h"
+
+// Centres of two spots stand at least this far apart (map units).
+constexpr float kMinSpotDistance = 70.f;
+
+enum class PlaceOutcome {
+    Placed,
+    TooClose,  // a spot in use has its centre less than 70 units away
+    Full,      // every usable row holds a spot already
+};
+
+// Appends the row 酒店 新建景点 1 x y 1000 of a spot centred on the map
+// point, x and y being the point minus 30 truncated toward zero. Refused,
+// changing nothing, when the table is full or the centre of a spot in use
+// lies closer than 70 units (single precision, exactly 70 is accepted).
+PlaceOutcome appendSpotRow(TextTable& spots, sf::Vector2f centre);
+
+// Appends the row 普通道路 新建路线 1000 1 end start. Returns false, changing
+// nothing, when the table is full.
+bool appendRoadRow(TextTable& roads, int endSpot, int startSpot);
+
+// Removes every road row with an end at spot n, then spot row n - 1; the
+// spot numbers above n in the remaining road rows go down by one, as the
+// spots after n move up. Numbers outside the rows in use change nothing.
+void deleteSpotRows(TextTable& spots, TextTable& roads, int spot);
+
+// Removes road row n - 1; later rows move up.
+void deleteRoadRow(TextTable& roads, int road);

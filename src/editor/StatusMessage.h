@@ -1,0 +1,18 @@
+#pragma once
+// The map editor's one-line message under the side panel's content: yellow
+// prompts, red refusals and failures, green successes. Shared by the drawing
+// panel and the property panel. Interface-view units.
+#include <SFML/Graphics.hpp>
+
+struct StatusMessage {
+    sf::Text text;
+    bool visible = false;
+};
+
+void buildStatusMessage(StatusMessage& message, const sf::Font& font);
+
+void showStatus(StatusMessage& message, const sf::String& text, sf::Color colour);
+void hideStatus(StatusMessage& message);
+
+// Draws the message while it is visible.
+void drawStatus(sf::RenderTarget& target, const StatusMessage& message);
