@@ -80,7 +80,9 @@ void handleViewingClick(PropertyEditor& editor, EditorSession& session, sf::Vect
     }
     if (buttonHit(editor.editButton, point)) startEditing(editor, session.values);
     else hideStatus(session.status);
-    if (buttonHit(editor.deleteButton, point)) deleteSelected(session);
+    if (!buttonHit(editor.deleteButton, point)) return;
+    deleteSelected(session);
+    editor.objectDeleted = session.values.deleted;
 }
 
 void handleEditingClick(PropertyEditor& editor, EditorSession& session, sf::Vector2f point) {

@@ -59,3 +59,55 @@ TEST(PropertyValues, FollowTheSelectionOnlyWhenItWasHitAgain) {
     followSelection(v, *map, selection);
     EXPECT_EQ(v.number, 2);
 }
+
+TEST(PropertyValues, AnEditInProgressIsNotReloadedAndADeletionMarkIsClearedByTheNextLoad) {
+    auto map = emptyMap();
+    addSpotRow(*map, L"超市", L"惠民超市", 4, 100, 120, "35.5");
+    addSpotRow(*map, L"银行", L"农商银行", 3, 400, 500, "5");
+    PropertyValues v;
+    Selection selection;
+    selection.spotNumber = 1;
+    ++selection.hits;
+    EXPECT_TRUE(followSelection(v, *map, selection));
+    v.deleted = true;
+
+    // Another spot is hit while the values are edited: they stay.
+    selection.spotNumber = 2;
+    ++selection.hits;
+    EXPECT_FALSE(followSelection(v, *map, selection, true));
+    EXPECT_EQ(v.number, 1);
+    EXPECT_TRUE(v.deleted);
+    // Once the edit ends they follow.
+    EXPECT_TRUE(followSelection(v, *map, selection, false));
+    EXPECT_EQ(v.name, L"农商银行");
+    EXPECT_FALSE(v.deleted);
+}
+
+TEST(PropertyValues, StoredIntoTheFieldsOfTheirRowAsGbkText) {
+    auto map = emptyMap();
+    addSpotRow(*map, L"超市", L"惠民超市", 4, 100, 120, "35.5");
+    addSpotRow(*map, L"银行", L"农商银行", 3, 400, 500, "5");
+    addRoadRow(*map, kOrdinary, L"长街", 1500, 60, 2, 1);
+    PropertyValues spot;
+    loadPropertyValues(spot, *map, SelectedKind::Spot, 2);
+    spot.type = L"美食";
+    spot.placeFirst = L"-40";
+    spot.grade = L"5";
+    ASSERT_TRUE(storePropertyValues(spot, *map));
+    EXPECT_EQ(map->spotTable.rows[1], (TableRow{"\xC3\xC0\xCA\xB3", "\xC5\xA9\xC9\xCC\xD2\xF8\xD0\xD0", "5", "-40",
+                                               "500", "5"}));
+    PropertyValues road;
+    loadPropertyValues(road, *map, SelectedKind::Road, 1);
+    road.placeFirst = L"1";
+    road.placeSecond = L"2";
+    road.measure = L"900";
+    ASSERT_TRUE(storePropertyValues(road, *map));
+    EXPECT_EQ(map->roadTable.rows[0][2], "900");
+    EXPECT_EQ(map->roadTable.rows[0][4], "1");
+    EXPECT_EQ(map->roadTable.rows[0][5], "2");
+
+    // A number that names no row in use writes nothing.
+    road.number = 2;
+    EXPECT_FALSE(storePropertyValues(road, *map));
+    EXPECT_EQ(map->roadTable.rows[1], TableRow{});
+}
