@@ -1,0 +1,226 @@
+// The drawing panel in the App: its three exclusive modes, placing a spot,
+// drawing a road through the shared pick, deleting, and what the status
+// message says about each.
+#include <cmath>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+#include "base/TextConvert.h"
+#include "map/MapFiles.h"
+#include "support/EditorFixture.h"
+#include "support/MapRows.h"
+
+namespace {
+
+const std::vector<std::string> kNewSpotRow = {wideToNarrow(L"酒店"), wideToNarrow(L"新建景点"), "1"};
+
+bool allSelectable(const MapModel& map) {
+    for (int n = 1; n <= map.spotCount; ++n)
+        if (!map.spots[n].selectable) return false;
+    return true;
+}
+
+}  // namespace
+
+class DrawingPanelWindow : public EditorFixture {
+protected:
+    DrawingPanel& drawing() { return app->editor.drawing; }
+    sf::Color fillOnScreen(const ToggleButton& button) {
+        return colourAt(frame(), button.rect.getPosition() + sf::Vector2f(12.f, 12.f));
+    }
+};
+
+TEST_F(DrawingPanelWindow, TheThreeModesAreExclusiveAndGreenWhileOn) {
+    App& a = startAsAdmin();
+    openDrawingPanel();
+    const sf::Image open = frame();
+    EXPECT_EQ(colourAt(open, {540.f, 210.f}), sf::Color::Green) << "the panel";
+    for (const ToggleButton* b : {&drawing().placeSpot, &drawing().drawRoad, &drawing().remove})
+        EXPECT_EQ(fillOnScreen(*b), sf::Color::Red);
+
+    const std::pair<const ToggleButton*, DrawingMode> modes[] = {{&drawing().placeSpot, DrawingMode::PlaceSpot},
+                                                                 {&drawing().drawRoad, DrawingMode::DrawRoad},
+                                                                 {&drawing().remove, DrawingMode::Delete}};
+    for (const auto& [button, mode] : modes) {
+        clickToggle(*button);
+        EXPECT_EQ(drawing().mode, mode);
+        for (const auto& [other, otherMode] : modes)
+            EXPECT_EQ(fillOnScreen(*other), otherMode == mode ? sf::Color::Green : sf::Color::Red);
+    }
+    clickToggle(drawing().remove);
+    EXPECT_EQ(drawing().mode, DrawingMode::None);
+
+    clickToggle(drawing().drawRoad);
+    EXPECT_TRUE(statusShows(L"选择起点", sf::Color::Yellow));
+    // Closing the panel leaves the mode; reopened, it starts with none.
+    clickToggle(a.toolButtons.drawing);
+    EXPECT_EQ(drawing().mode, DrawingMode::None);
+    openDrawingPanel();
+    EXPECT_EQ(drawing().mode, DrawingMode::None);
+    EXPECT_FALSE(a.editor.status.visible);
+}
+
+TEST_F(DrawingPanelWindow, TheLabelsAnswerTheHoverEvenWhileThePanelIsClosed) {
+    startAsAdmin();
+    moveMouse(buttonPixel(drawing().drawRoad.label));
+    EXPECT_EQ(drawing().drawRoad.label.getFillColor(), sf::Color::Green);
+    EXPECT_EQ(drawing().placeSpot.label.getFillColor(), sf::Color::Yellow);
+    moveMouse(kEmptyMapPixel);
+    EXPECT_EQ(drawing().drawRoad.label.getScale(), sf::Vector2f(1.f, 1.f));
+}
+
+TEST_F(DrawingPanelWindow, APlacedSpotIsAHotelCentredOnTheClickSavedAndDrawn) {
+    App& a = startAsAdmin();
+    openDrawingPanel();
+    clickToggle(drawing().placeSpot);
+    moveMouse(kEmptyMapPixel);
+    const sf::Vector2f point = mapPoint(kEmptyMapPixel);
+    EXPECT_EQ(drawing().preview.getPosition(), sf::Vector2f(std::trunc(point.x), std::trunc(point.y)));
+    const sf::Image preview = frame();
+    EXPECT_EQ(preview.getPixel(kEmptyMapPixel.x, kEmptyMapPixel.y), sf::Color::Cyan) << "the preview under the mouse";
+
+    const int before = a.map.spotCount;
+    click(kEmptyMapPixel);
+    ASSERT_EQ(a.map.spotCount, before + 1);
+    EXPECT_EQ(a.map.spots[before + 1].centre(), sf::Vector2f(std::trunc(point.x - 30) + 30, std::trunc(point.y - 30) + 30));
+    std::vector<std::string> row = spotsFileRow(before + 1);
+    ASSERT_EQ(row.size(), 6u);
+    EXPECT_EQ(std::vector<std::string>(row.begin(), row.begin() + 3), kNewSpotRow);
+    EXPECT_EQ(row[3], intToText(static_cast<int>(point.x - 30)));
+    EXPECT_EQ(row[5], "1000");
+    EXPECT_EQ(drawing().mode, DrawingMode::None) << "one placement a time";
+    EXPECT_NE(frame().getPixel(kEmptyMapPixel.x, kEmptyMapPixel.y), sf::Color::Cyan) << "the hotel, no preview";
+
+    // Clicks after the attempt place nothing.
+    click(kEmptyMapPixel + sf::Vector2i(0, 60));
+    EXPECT_EQ(a.map.spotCount, before + 1);
+}
+
+TEST_F(DrawingPanelWindow, ASpotTooCloseOrBeyondTheLastSlotIsRefusedWithNothingChanged) {
+    App& a = startAsAdmin();
+    openDrawingPanel();
+    const std::string spots = spotsFile();
+    clickToggle(drawing().placeSpot);
+    click(spotPixel(7) + sf::Vector2i(10, 0));
+    EXPECT_TRUE(statusShows(L"景点太近", sf::Color::Red));
+    EXPECT_EQ(drawing().mode, DrawingMode::None);
+    EXPECT_EQ(spotsFile(), spots);
+    EXPECT_EQ(a.map.spotCount, 25);
+
+    auto full = emptyMap();
+    for (int i = 0; i < kMaxMapObjects; ++i) addSpotRow(*full, L"银行", L"行", 1, -5000 + 100 * (i % 20), 2000 + 100 * (i / 20), "1");
+    a.map.spotTable = full->spotTable;
+    writeMapFiles(full->spotTable, a.map.roadTable);
+    const std::string fullFile = spotsFile();
+    clickToggle(drawing().placeSpot);
+    click(kEmptyMapPixel);
+    EXPECT_TRUE(statusShows(L"景点数量已满", sf::Color::Red));
+    EXPECT_EQ(a.map.spotTable.count, kMaxMapObjects);
+    EXPECT_EQ(spotsFile(), fullFile);
+}
+
+TEST_F(DrawingPanelWindow, ARoadJoinsTheTwoSpotsPickedAndEndsTheMode) {
+    App& a = startAsAdmin();
+    openDrawingPanel();
+    clickToggle(drawing().drawRoad);
+    click(spotPixel(1));
+    EXPECT_EQ(consoleText().substr(consoleText().size() - 2), "1\n");
+    EXPECT_TRUE(statusShows(L"选择终点", sf::Color::Yellow));
+    EXPECT_FALSE(a.map.spots[1].selectable);
+    // The start cannot be picked again as the end.
+    click(spotPixel(1));
+    EXPECT_EQ(a.map.roadCount, 43);
+    EXPECT_FALSE(a.editor.status.visible) << "a press that picks nothing hides the prompt";
+    EXPECT_EQ(drawing().mode, DrawingMode::DrawRoad);
+
+    click(spotPixel(8));
+    ASSERT_EQ(a.map.roadCount, 44);
+    EXPECT_EQ(roadsFileRow(44), (std::vector<std::string>{wideToNarrow(L"普通道路"), wideToNarrow(L"新建路线"), "1000",
+                                                           "1", "8", "1"}));
+    EXPECT_EQ(a.map.roads[44].bar.getPosition(), a.map.spots[1].centre());
+    EXPECT_EQ(drawing().mode, DrawingMode::None);
+    EXPECT_EQ(a.pick.pickCount, 0);
+    EXPECT_TRUE(allSelectable(a.map));
+    EXPECT_FALSE(a.selection.selected);
+    EXPECT_FALSE(a.editor.status.visible);
+}
+
+TEST_F(DrawingPanelWindow, LeavingDrawRoadModeAfterTheStartEndsThePick) {
+    enum class Leave { DrawRoadAgain, PlaceSpot, ClosePanel, Logout };
+    for (Leave leave : {Leave::DrawRoadAgain, Leave::PlaceSpot, Leave::ClosePanel, Leave::Logout}) {
+        SCOPED_TRACE(static_cast<int>(leave));
+        App& a = startAsAdmin();
+        openDrawingPanel();
+        clickToggle(drawing().drawRoad);
+        click(spotPixel(1));
+        ASSERT_EQ(a.pick.pickCount, 1);
+        switch (leave) {
+            case Leave::DrawRoadAgain: clickToggle(drawing().drawRoad); break;
+            case Leave::PlaceSpot: clickToggle(drawing().placeSpot); break;
+            case Leave::ClosePanel:
+                click(kEmptyMapPixel);  // clears the selection the pick made, so 绘制模式 answers
+                clickToggle(a.toolButtons.drawing);
+                EXPECT_FALSE(isOpen(a.tools, ToolPanel::Drawing));
+                break;
+            case Leave::Logout: click(buttonPixel(a.backButton)); break;
+        }
+        EXPECT_EQ(a.pick.pickCount, 0);
+        EXPECT_TRUE(allSelectable(a.map));
+        EXPECT_NE(drawing().mode, DrawingMode::DrawRoad);
+        EXPECT_EQ(a.map.roadCount, 43);
+        app.reset();
+    }
+}
+
+TEST_F(DrawingPanelWindow, DeleteModeRemovesTheSpotClickedWithItsRoadsAndStaysOn) {
+    App& a = startAsAdmin();
+    openDrawingPanel();
+    clickToggle(drawing().remove);
+    click(spotPixel(3));  // 农商银行, with four roads, two of them in lines 14 and 15
+
+    EXPECT_EQ(a.map.spotCount, 24);
+    EXPECT_EQ(a.map.roadCount, 39);
+    EXPECT_EQ(a.map.spots[3].name, L"惠民超市");
+    EXPECT_EQ(narrowToWide(spotsFileRow(3)[1]), L"惠民超市");
+    const std::vector<std::string> wangjiang = roadsFileRow(14);  // was line 16, 望江路 between spots 5 and 4
+    EXPECT_EQ(narrowToWide(wangjiang[1]), L"望江路");
+    EXPECT_EQ(std::vector<std::string>(wangjiang.begin() + 4, wangjiang.end()), (std::vector<std::string>{"4", "3"}));
+    for (int n = 1; n <= a.map.roadCount; ++n) EXPECT_TRUE(roadEndsValid(a.map, a.map.roads[n])) << n;
+    EXPECT_TRUE(outlinedSpots().empty());
+    EXPECT_EQ(drawing().mode, DrawingMode::Delete);
+
+    // The deletion left the selection flag set: the tool buttons wait until
+    // a press with delete mode off clears it, as switching it off does.
+    clickToggle(a.toolButtons.drawing);
+    EXPECT_TRUE(isOpen(a.tools, ToolPanel::Drawing));
+    click(roadPixel(1));
+    EXPECT_EQ(a.map.roadCount, 38) << "a road, too";
+    clickToggle(drawing().remove);
+    EXPECT_FALSE(a.selection.selected);
+    clickToggle(a.toolButtons.drawing);
+    EXPECT_FALSE(isOpen(a.tools, ToolPanel::Drawing));
+}
+
+TEST_F(DrawingPanelWindow, AFileThatCannotBeWrittenIsReportedAndTheChangeKept) {
+    App& a = startAsAdmin();
+    const std::string spots = spotsFile(), roads = roadsFile();
+    // A folder where the replacement of the roads file would be written.
+    std::filesystem::create_directory(dir.file(kRoadsFile) + ".tmp");
+    openDrawingPanel();
+    clickToggle(drawing().remove);
+    click(spotPixel(3));
+    EXPECT_TRUE(statusShows(L"保存失败", sf::Color::Red));
+    EXPECT_EQ(spotsFile(), spots) << "neither file changes";
+    EXPECT_EQ(roadsFile(), roads);
+    EXPECT_EQ(a.map.spotCount, 24) << "the map keeps the deletion";
+    EXPECT_EQ(colourAt(frame(), {560.f, 540.f}), sf::Color::Red) << "the message on screen";
+
+    // Once the roads file can be written, the next save, a new spot, brings
+    // both files up to date together.
+    std::filesystem::remove(dir.file(kRoadsFile) + ".tmp");
+    clickToggle(drawing().placeSpot);
+    click(kEmptyMapPixel);
+    EXPECT_FALSE(a.editor.status.visible);
+    EXPECT_EQ(spotsFile(), mapFileText(a.map.spotTable));
+    EXPECT_EQ(roadsFile(), mapFileText(a.map.roadTable));
+}
