@@ -39,14 +39,6 @@ bool waitFor(const std::function<bool()>& condition, int milliseconds) {
     return false;
 }
 
-int countPixels(const sf::Image& shot, sf::IntRect area, sf::Color colour, int tolerance) {
-    int count = 0;
-    for (int y = area.top; y < area.top + area.height; ++y)
-        for (int x = area.left; x < area.left + area.width; ++x)
-            count += nearColour(Program::windowPixel(shot, x, y), colour, tolerance);
-    return count;
-}
-
 int lineCount(const std::string& path) {
     int lines = 0;
     for (char c : readBytes(path)) lines += c == '\n';
@@ -135,7 +127,7 @@ TEST_F(MapEditorE2E, ASpotsNewXMovesItInTheFileAndOnTheMap) {
             same += nearColour(Program::windowPixel(after, newCentre.x + dx, newCentre.y + dy),
                                Program::windowPixel(before, oldCentre.x + dx, oldCentre.y + dy), 8);
     EXPECT_GT(same, total * 9 / 10) << same << " of " << total;
-    EXPECT_GT(countPixels(after, kStatusArea, sf::Color::Green, 0), 50) << "修改成功";
+    EXPECT_GT(countPixels(after, kStatusArea, sf::Color::Green), 50) << "修改成功";
 }
 
 TEST_F(MapEditorE2E, ADeletedSpotTakesItsRoadsAndTheOthersAreRenumbered) {
@@ -171,7 +163,7 @@ TEST_F(MapEditorE2E, AnUnwritableDataFolderShowsSaveFailedAndBothFilesStay) {
     program.clickAt(kDeleteObject);
     program.moveTo(300, 300);
     sf::Image shot;
-    EXPECT_TRUE(program.waitForScreen([](const sf::Image& s) { return countPixels(s, kStatusArea, sf::Color::Red, 0) > 50; },
+    EXPECT_TRUE(program.waitForScreen([](const sf::Image& s) { return countPixels(s, kStatusArea, sf::Color::Red) > 50; },
                                       2000, &shot))
         << "保存失败 in red";
     Program::saveScreenshot("editor-save-failed", shot);

@@ -13,12 +13,17 @@ struct Expected {
     const wchar_t* gradeUnit;
 };
 
-}  // namespace
-
-TEST(PropertyValues, LoadedFromTheSelectedRowInInputOrder) {
+std::unique_ptr<MapModel> marketAndBank() {
     auto map = emptyMap();
     addSpotRow(*map, L"超市", L"惠民超市", 4, 100, 120, "35.5");
     addSpotRow(*map, L"银行", L"农商银行", 3, 400, 500, "5");
+    return map;
+}
+
+}  // namespace
+
+TEST(PropertyValues, LoadedFromTheSelectedRowInInputOrder) {
+    auto map = marketAndBank();
     addRoadRow(*map, kOrdinary, L"长街", 1500, 60, 2, 1);
     const Expected cases[] = {
         {SelectedKind::Spot, 1, {L"超市", L"惠民超市", L"100", L"120", L"35.5", L"4"}, L"元", L"星"},
@@ -37,9 +42,7 @@ TEST(PropertyValues, LoadedFromTheSelectedRowInInputOrder) {
 }
 
 TEST(PropertyValues, FollowTheSelectionOnlyWhenItWasHitAgain) {
-    auto map = emptyMap();
-    addSpotRow(*map, L"超市", L"惠民超市", 4, 100, 120, "35.5");
-    addSpotRow(*map, L"银行", L"农商银行", 3, 400, 500, "5");
+    auto map = marketAndBank();
     PropertyValues v;
     Selection selection;
     selection.selected = true;
@@ -61,9 +64,7 @@ TEST(PropertyValues, FollowTheSelectionOnlyWhenItWasHitAgain) {
 }
 
 TEST(PropertyValues, AnEditInProgressIsNotReloadedAndADeletionMarkIsClearedByTheNextLoad) {
-    auto map = emptyMap();
-    addSpotRow(*map, L"超市", L"惠民超市", 4, 100, 120, "35.5");
-    addSpotRow(*map, L"银行", L"农商银行", 3, 400, 500, "5");
+    auto map = marketAndBank();
     PropertyValues v;
     Selection selection;
     selection.spotNumber = 1;
@@ -84,9 +85,7 @@ TEST(PropertyValues, AnEditInProgressIsNotReloadedAndADeletionMarkIsClearedByThe
 }
 
 TEST(PropertyValues, StoredIntoTheFieldsOfTheirRowAsGbkText) {
-    auto map = emptyMap();
-    addSpotRow(*map, L"超市", L"惠民超市", 4, 100, 120, "35.5");
-    addSpotRow(*map, L"银行", L"农商银行", 3, 400, 500, "5");
+    auto map = marketAndBank();
     addRoadRow(*map, kOrdinary, L"长街", 1500, 60, 2, 1);
     PropertyValues spot;
     loadPropertyValues(spot, *map, SelectedKind::Spot, 2);

@@ -131,3 +131,6 @@ std::vector<sf::Vector2i> roadOutlinePixels(sf::Vector2i from, sf::Vector2i to);
 
 // Each channel within the tolerance.
 bool nearColour(sf::Color actual, sf::Color expected, int tolerance = 0);
+
+// The pixels of a window area (window pixels) near the colour.
+int countPixels(const sf::Image& shot, sf::IntRect area, sf::Color colour, int tolerance = 0);
