@@ -1,7 +1,8 @@
 #pragma once
 // The map editor's one-line message under the side panel's content: yellow
 // prompts, red refusals and failures, green successes. Shared by the drawing
-// panel and the property panel. Interface-view units.
+// panel and the property panel. Interface-view units; character size 50, or
+// smaller for a message that would not fit beside the window's edge.
 #include <SFML/Graphics.hpp>
 
 struct StatusMessage {

@@ -172,6 +172,8 @@ TEST_F(PropertyEditorWindow, ValuesTheFileCannotHoldAreRefusedAndNothingIsWritte
         retype(c.input, c.typed);
         clickButton(editor().confirmButton);
         EXPECT_TRUE(statusShows(c.message, sf::Color::Red));
+        const sf::FloatRect shown = a.editor.status.text.getGlobalBounds();
+        EXPECT_LE(shown.left + shown.width, 800.f) << "the whole message inside the window";
         EXPECT_FALSE(editor().editing);
         EXPECT_EQ(editor().inputs[c.input].text.getString(),
                   c.input == kMeasureInput ? stored[c.input] + (c.road ? L"米" : L"元")
