@@ -91,11 +91,13 @@ void App::handleLeftClick(sf::Vector2i pixel) {
 // The administrator's tool panels: the tool buttons while no route report
 // occupies the side panel (hidden, and so unresponsive, while a route hint
 // or report is shown), then the drawing panel when it is open or the
-// property panel when it is shown.
+// property panel when it is shown. A press on 退出登录 only logs out: it
+// places, picks or deletes nothing under the button.
 void App::handleAdminPanelsClick(sf::Vector2i pixel) {
     const sf::Vector2f point = toInterface(window, views, pixel);
     if (panel.routePickIdle)
         applyToolToggle(handleToolButtonsClick(toolButtons, frame.screen, tools, selection.selected, point));
+    if (buttonHit(backButton, point)) return;
     EditorSession session = editorSession();
     if (isOpen(tools, ToolPanel::Drawing))
         handleDrawingClick(editor.drawing, session, point, toMap(window, views, pixel));

@@ -7,6 +7,7 @@
 
 #include "base/TextConvert.h"
 #include "map/MapFiles.h"
+#include "route/MapRebuild.h"
 #include "support/EditorFixture.h"
 #include "support/MapRows.h"
 
@@ -223,4 +224,27 @@ TEST_F(DrawingPanelWindow, AFileThatCannotBeWrittenIsReportedAndTheChangeKept) {
     EXPECT_FALSE(a.editor.status.visible);
     EXPECT_EQ(spotsFile(), mapFileText(a.map.spotTable));
     EXPECT_EQ(roadsFile(), mapFileText(a.map.roadTable));
+}
+
+TEST_F(DrawingPanelWindow, APressOn退出登录OnlyLogsOut) {
+    for (DrawingMode mode : {DrawingMode::PlaceSpot, DrawingMode::Delete}) {
+        App& a = startAsAdmin();
+        const sf::Vector2i back = buttonPixel(a.backButton);
+        if (mode == DrawingMode::Delete) {
+            // Spot 1 moves under the button, for delete mode to find there.
+            const sf::Vector2f under = mapPoint(back) - sf::Vector2f(30.f, 30.f);
+            a.map.spotTable.rows[0][3] = intToText(static_cast<int>(under.x));
+            a.map.spotTable.rows[0][4] = intToText(static_cast<int>(under.y));
+            rebuildMap(a.map, spotTextures(a.assets), a.graph, a.criterion, a.console());
+            ASSERT_TRUE(spotContains(a.map.spots[1], mapPoint(back)));
+        }
+        const std::string spots = spotsFile();
+        openDrawingPanel();
+        clickToggle(mode == DrawingMode::PlaceSpot ? drawing().placeSpot : drawing().remove);
+        click(back);
+        EXPECT_EQ(a.frame.screen, kLoginScreen);
+        EXPECT_EQ(a.map.spotCount, 25);
+        EXPECT_EQ(spotsFile(), spots);
+        app.reset();
+    }
 }
