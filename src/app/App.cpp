@@ -65,6 +65,7 @@ int App::startUp() {
     buildLoginScreen(login, assets.font);
     buildQrPage(qrPage, assets.font);
     buildToolButtons(toolButtons, assets.font);
+    buildUserTable(userTable, assets.font);
 
     buildGraph(graph, map, currentCriterion(criterion));
     layAllBars(map, console());
@@ -85,6 +86,8 @@ void App::blinkFields() {
     const int seconds = platform.wholeSeconds ? platform.wholeSeconds()
                                               : static_cast<int>(clock.getElapsedTime().asSeconds());
     if (frame.previousScreen == kLoginScreen) blinkLoginFields(login, seconds);
+    else if (userTableShown(frame.previousScreen, tools))
+        blinkUserTable(userTable, seconds);
 }
 
 void App::changeScreen(Screen next) {
@@ -108,6 +111,7 @@ void App::logout() {
     resetLoginScreen(login);
     recentre(views, window);
     closeToolPanels(tools);
+    resetUserTable(userTable);
     panel.body.setString(kHelpText);
 }
 

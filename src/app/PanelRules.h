@@ -24,6 +24,14 @@ bool showsMap(Screen screen);
 // while a page covers it.
 bool pageCoversMap(Screen screen, const ToolPanels& tools);
 
+// The user-data table is open on the administrator screen: it takes the
+// keys, blinks its cells and is drawn.
+bool userTableShown(Screen screen, const ToolPanels& tools);
+
+// A press with the left Shift key held picks a route spot only where the
+// map itself is on screen.
+bool routePicksReachMap(Screen screen, const ToolPanels& tools);
+
 // A left click on the map runs the hit tests of every road and spot only
 // while no tool panel is open.
 bool mapClicksReachHitTests(const ToolPanels& tools);
