@@ -107,13 +107,6 @@ PageRows typedRows(const UserTable& table) {
     return typed;
 }
 
-bool hasMixedRow(const PageRows& rows) {
-    for (const RowText& row : rows.rows) {
-        if (isMixedRow(row)) return true;
-    }
-    return false;
-}
-
 // A message too long to end left of the side panel is set smaller, so none
 // of it hides under the panel.
 void setMessage(sf::Text& message, const sf::String& text) {
@@ -128,11 +121,9 @@ void setMessage(sf::Text& message, const sf::String& text) {
 }
 
 void save(UserTable& table, const std::string& usersPath) {
-    const PageRows typed = typedRows(table);
-    // While the last save's message is up nothing is written; a mixed row is
-    // refused on every click all the same.
-    if (table.messageVisible && !hasMixedRow(typed)) return;
-    const SaveOutcome outcome = savePage(usersPath, table.store, table.page, typed);
+    // While the last save's message is up nothing is checked or written.
+    if (table.messageVisible) return;
+    const SaveOutcome outcome = savePage(usersPath, table.store, table.page, typedRows(table));
     // A failed write keeps what was typed, so nothing is lost from the screen.
     if (outcome != SaveOutcome::WriteFailed) loadPage(table, usersPath);
     setMessage(table.message, saveMessageText(outcome));
