@@ -25,14 +25,6 @@ const sf::Vector2i kVipButton = homeViewPixel(140.f, 725.f);       // "获取VIP
 // on the map screens, "返回" on the QR page.
 const sf::Vector2i kBackButton = interfacePixel(55.f, 568.f);
 
-int countPixels(const sf::Image& shot, sf::IntRect area, sf::Color colour, int tolerance = 0) {
-    int count = 0;
-    for (int y = area.top; y < area.top + area.height; ++y)
-        for (int x = area.left; x < area.left + area.width; ++x)
-            count += nearColour(Program::windowPixel(shot, x, y), colour, tolerance);
-    return count;
-}
-
 // The two input boxes, map (450..750, 350..420) and (450..750, 450..520).
 const sf::IntRect kUserNameBox(320, 190, 150, 35);
 const sf::IntRect kPasswordBox(320, 240, 150, 35);

@@ -44,6 +44,14 @@ bool nearColour(sf::Color actual, sf::Color expected, int tolerance) {
            std::abs(actual.b - expected.b) <= tolerance;
 }
 
+int countPixels(const sf::Image& shot, sf::IntRect area, sf::Color colour, int tolerance) {
+    int count = 0;
+    for (int y = area.top; y < area.top + area.height; ++y)
+        for (int x = area.left; x < area.left + area.width; ++x)
+            count += nearColour(Program::windowPixel(shot, x, y), colour, tolerance);
+    return count;
+}
+
 namespace {
 
 std::string singleQuoted(const std::string& text) {
