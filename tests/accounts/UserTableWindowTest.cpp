@@ -158,19 +158,6 @@ TEST_F(UserTableRecord, AClickFocusesOneEditableCellShownByAWhiteFill) {
     EXPECT_EQ(shown(1, Column::Name), sf::String(L"空用户名"));
 }
 
-TEST_F(UserTableRecord, FocusedCellsTakeTypingAndBlink) {
-    open("a 1\r\n");
-    clickCell(1, Column::Name);
-    type(L"新人abcdef");
-    EXPECT_EQ(cell(1, Column::Name).content, sf::String(L"新人abcde")) << "seven characters at most";
-    erase(1);
-    blinkUserTable(table, 2);
-    EXPECT_EQ(shown(1, Column::Name), sf::String(L"新人abcd|"));
-    blinkUserTable(table, 3);
-    EXPECT_EQ(shown(1, Column::Name), sf::String(L"新人abcd"));
-    EXPECT_EQ(cell(0, Column::Name).content, sf::String(L"a")) << "unfocused cells take nothing";
-}
-
 TEST_F(UserTableRecord, TabAlternatesBetweenNameToPasswordAndPasswordToTheNextRow) {
     open(numberedLines(10, true));
     struct Step {
@@ -262,25 +249,4 @@ TEST_F(UserTableRecord, RefusalsRereadThePageAndAFailedWriteKeepsWhatWasTyped) {
     EXPECT_EQ(readBytes(path), before);
     EXPECT_EQ(cell(2, Column::Name).content, sf::String(L"c"));
     EXPECT_EQ(cell(2, Column::Password).content, sf::String(L"3"));
-}
-
-TEST_F(UserTableRecord, HoverAndResetAfterLogout) {
-    open(numberedLines(10, true));
-    hoverUserTableButtons(table, centre(table.nextButton.getGlobalBounds()));
-    EXPECT_EQ(table.nextButton.getFillColor(), sf::Color::Green);
-    EXPECT_EQ(table.previousButton.getFillColor(), sf::Color::Yellow);
-    hoverUserTableButtons(table, centre(table.saveButton.getGlobalBounds()));
-    EXPECT_EQ(table.nextButton.getFillColor(), sf::Color::Yellow);
-    EXPECT_EQ(table.saveButton.getFillColor(), sf::Color::Green);
-
-    clickButton(table.nextButton);
-    clickCell(0, Column::Name);
-    clickButton(table.saveButton);
-    ASSERT_TRUE(table.messageVisible);
-    clickCell(0, Column::Name);
-    resetUserTable(table);
-    EXPECT_EQ(table.page, 0);
-    EXPECT_FALSE(table.messageVisible);
-    EXPECT_TRUE(focusedCells().empty());
-    EXPECT_EQ(cell(0, Column::Name).box.getFillColor(), sf::Color::Transparent);
 }

@@ -73,20 +73,20 @@ TEST_F(UserTableHooks, TheFocusedCellTakesKeysAndBlinksOnlyWhileTheTableIsOpen) 
     EXPECT_EQ(frame().getPixel(static_cast<unsigned>(cellPixel(name).x), static_cast<unsigned>(cellPixel(name).y - 10)),
               sf::Color::White)
         << "the focused cell is filled white";
-    typeText(L"新人");
-    EXPECT_EQ(name.content, sf::String(L"新人"));
+    typeText(L"新人abcdef");
+    EXPECT_EQ(name.content, sf::String(L"新人abcde")) << "seven characters at most";
     seconds = 4;
     a.runFrame();
-    EXPECT_EQ(name.text.getString(), sf::String(L"新人|"));
+    EXPECT_EQ(name.text.getString(), sf::String(L"新人abcde|"));
     seconds = 5;
     a.runFrame();
-    EXPECT_EQ(name.text.getString(), sf::String(L"新人"));
+    EXPECT_EQ(name.text.getString(), sf::String(L"新人abcde"));
 
     toggleTable();  // closed: the keys and the blink leave it alone
     typeText(L"x");
     seconds = 6;
     a.runFrame();
-    EXPECT_EQ(name.content, sf::String(L"新人"));
+    EXPECT_EQ(name.content, sf::String(L"新人abcde"));
 }
 
 TEST_F(UserTableHooks, TheTableHoldsTheMapStillAndShiftClicksPickNoHiddenSpot) {
@@ -116,25 +116,15 @@ TEST_F(UserTableHooks, TheTableHoldsTheMapStillAndShiftClicksPickNoHiddenSpot) {
     EXPECT_TRUE(a.userTable.rows[2].name.focused);
 }
 
-TEST_F(UserTableHooks, ButtonsHoverAndClickThroughTheMapViewAndSaveWritesTheFile) {
+TEST_F(UserTableHooks, TheTableButtonsHoverThroughTheMapView) {
     App& a = startAdminWithUsers(2);
     toggleTable();
     moveMouse(tableButtonPixel(a.userTable.saveButton));
     EXPECT_EQ(a.userTable.saveButton.getFillColor(), sf::Color::Green);
     EXPECT_EQ(a.userTable.nextButton.getFillColor(), sf::Color::Yellow);
-
-    click(cellPixel(a.userTable.rows[2].name));
-    typeText(L"carol");
-    click(cellPixel(a.userTable.rows[2].password));
-    typeText(L"c3");
-    click(tableButtonPixel(a.userTable.saveButton));
-    EXPECT_EQ(readBytes(dir.file(kUsersFile)), numberedLines(2, true) + "carol c3\r\n");
-    EXPECT_EQ(a.userTable.message.getString(), sf::String(L"保存成功"));
-    const sf::Image shot = frame();
-    int green = 0;
-    for (unsigned y = 405; y < 475; ++y)
-        for (unsigned x = 100; x < 400; ++x) green += shot.getPixel(x, y) == sf::Color::Green;
-    EXPECT_GT(green, 50) << "the green message under the buttons";
+    moveMouse(tableButtonPixel(a.userTable.nextButton));
+    EXPECT_EQ(a.userTable.saveButton.getFillColor(), sf::Color::Yellow);
+    EXPECT_EQ(a.userTable.nextButton.getFillColor(), sf::Color::Green);
 }
 
 TEST_F(UserTableHooks, LogoutClosesTheTableAndTheNextOpeningStartsClean) {
