@@ -230,6 +230,18 @@ TEST_F(UserTableRecord, RefusalsRereadThePageAndAFailedWriteKeepsWhatWasTyped) {
     EXPECT_EQ(table.message.getFillColor(), sf::Color::Red);
     EXPECT_EQ(shown(1, Column::Name), sf::String(L"b")) << "the typed change is gone";
     EXPECT_EQ(readBytes(path), before);
+    EXPECT_EQ(table.message.getCharacterSize(), 50u);
+
+    // A longer reason is set smaller, so it ends left of the side panel.
+    clickCell(2, Column::Name);
+    type(L"a b");
+    clickCell(2, Column::Password);
+    type(L"pw");
+    clickButton(table.saveButton);
+    EXPECT_EQ(message(), "保存失败\n用户名和密码不能含空格");
+    EXPECT_LT(table.message.getCharacterSize(), 50u);
+    const sf::FloatRect bounds = table.message.getGlobalBounds();
+    EXPECT_LE(bounds.left + bounds.width, 610.f);
 
     clickCell(2, Column::Name);
     type(L"solo");
