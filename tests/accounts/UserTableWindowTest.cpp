@@ -43,6 +43,14 @@ protected:
     void type(const std::wstring& text) {
         for (wchar_t c : text) handleUserTableKeys(table, typed(static_cast<sf::Uint32>(c)));
     }
+    // Types into both cells of an empty row, then clicks "保存修改".
+    void fillAndSave(int row, const std::wstring& name, const std::wstring& password) {
+        clickCell(row, Column::Name);
+        type(name);
+        clickCell(row, Column::Password);
+        type(password);
+        clickButton(table.saveButton);
+    }
     void erase(int times) {
         for (int i = 0; i < times; ++i) handleUserTableKeys(table, keyPressed(sf::Keyboard::Backspace));
     }
@@ -196,11 +204,7 @@ TEST_F(UserTableRecord, TabAlternatesBetweenNameToPasswordAndPasswordToTheNextRo
 TEST_F(UserTableRecord, SaveWritesTheFileAndRereadsItASecondSaveWaitsForAnotherClick) {
     const std::string saved = "a 1\r\n" + wideToNarrow(L"新人") + " pw\r\n";
     open("a 1\r\n");
-    clickCell(1, Column::Name);
-    type(L"新人");
-    clickCell(1, Column::Password);
-    type(L"pw");
-    clickButton(table.saveButton);
+    fillAndSave(1, L"新人", L"pw");
     EXPECT_TRUE(table.messageVisible);
     EXPECT_EQ(message(), "保存成功");
     EXPECT_EQ(table.message.getFillColor(), sf::Color::Green);
@@ -233,11 +237,7 @@ TEST_F(UserTableRecord, RefusalsRereadThePageAndAFailedWriteKeepsWhatWasTyped) {
     EXPECT_EQ(table.message.getCharacterSize(), 50u);
 
     // A longer reason is set smaller, so it ends left of the side panel.
-    clickCell(2, Column::Name);
-    type(L"a b");
-    clickCell(2, Column::Password);
-    type(L"pw");
-    clickButton(table.saveButton);
+    fillAndSave(2, L"a b", L"pw");
     EXPECT_EQ(message(), "保存失败\n用户名和密码不能含空格");
     EXPECT_LT(table.message.getCharacterSize(), 50u);
     const sf::FloatRect bounds = table.message.getGlobalBounds();
@@ -251,11 +251,7 @@ TEST_F(UserTableRecord, RefusalsRereadThePageAndAFailedWriteKeepsWhatWasTyped) {
     EXPECT_EQ(readBytes(path), before);
 
     writeBytes(path + ".tmp/block", "");
-    clickCell(2, Column::Name);
-    type(L"c");
-    clickCell(2, Column::Password);
-    type(L"3");
-    clickButton(table.saveButton);
+    fillAndSave(2, L"c", L"3");
     EXPECT_EQ(message(), "找不到用户数据");
     EXPECT_EQ(table.message.getFillColor(), sf::Color::Red);
     EXPECT_EQ(readBytes(path), before);
