@@ -32,9 +32,10 @@ OutcomeMessage outcomeMessage(RegisterOutcome outcome) {
     switch (outcome) {
     case RegisterOutcome::EmptyName: return {L"请输入用户名", false};
     case RegisterOutcome::EmptyPassword: return {L"请输入密码", false};
-    case RegisterOutcome::WhiteSpace: return {L"用户名和密码不能含空格", false};
-    case RegisterOutcome::NameNotStorable: return {L"用户名含有无法保存的字符", false};
-    case RegisterOutcome::PasswordNotStorable: return {L"密码含有无法保存的字符", false};
+    case RegisterOutcome::WhiteSpace: return {accountTextFaultText(AccountTextFault::WhiteSpace), false};
+    case RegisterOutcome::NameNotStorable: return {accountTextFaultText(AccountTextFault::NameNotStorable), false};
+    case RegisterOutcome::PasswordNotStorable:
+        return {accountTextFaultText(AccountTextFault::PasswordNotStorable), false};
     case RegisterOutcome::NoUsersFile:
     case RegisterOutcome::AppendFailed: return {L"找不到用户数据", false};
     case RegisterOutcome::NameTaken: return {L"当前用户名已存在", false};
@@ -48,11 +49,39 @@ sf::Color messageColor(const OutcomeMessage& message) {
     return message.success ? sf::Color::Green : sf::Color::Red;
 }
 
+AccountTextFault accountTextFault(const sf::String& name, const sf::String& password) {
+    // A space would split the record on reading, so the account read back
+    // would differ from the one stored.
+    if (containsWhiteSpace(name) || containsWhiteSpace(password)) return AccountTextFault::WhiteSpace;
+    if (!gbkCanEncode(name.toWideString())) return AccountTextFault::NameNotStorable;
+    // The login's password field takes only codes below 128, so any other
+    // character would make a password nobody can type.
+    for (sf::Uint32 c : password) {
+        if (c >= 128) return AccountTextFault::PasswordNotStorable;
+    }
+    return AccountTextFault::None;
+}
+
+const wchar_t* accountTextFaultText(AccountTextFault fault) {
+    switch (fault) {
+    case AccountTextFault::WhiteSpace: return L"用户名和密码不能含空格";
+    case AccountTextFault::NameNotStorable: return L"用户名含有无法保存的字符";
+    case AccountTextFault::PasswordNotStorable: return L"密码含有无法保存的字符";
+    case AccountTextFault::None: break;
+    }
+    return L"";
+}
+
 bool nameTaken(const sf::String& name, const AccountStore& store, int count) {
+    return nameTakenOutside(name, store, count, 0, 0);
+}
+
+bool nameTakenOutside(const sf::String& name, const AccountStore& store, int count, int skipFirst, int skipCount) {
     if (name.isEmpty()) return false;
     if (name == sf::String(kAdminUserName)) return true;
     if (count > kMaxAccounts) count = kMaxAccounts;
     for (int i = 0; i < count; ++i) {
+        if (i >= skipFirst && i < skipFirst + skipCount) continue;
         if (sameText(store.accounts[i].userName, name)) return true;
     }
     return false;
@@ -75,11 +104,12 @@ RegisterOutcome registerAccount(const std::string& path, AccountStore& store, co
                                 const sf::String& password) {
     if (name.isEmpty()) return RegisterOutcome::EmptyName;
     if (password.isEmpty()) return RegisterOutcome::EmptyPassword;
-    // A space would split the record on reading, so the account read back
-    // would differ from the one registered.
-    if (containsWhiteSpace(name) || containsWhiteSpace(password)) return RegisterOutcome::WhiteSpace;
-    if (!gbkCanEncode(name.toWideString())) return RegisterOutcome::NameNotStorable;
-    if (!gbkCanEncode(password.toWideString())) return RegisterOutcome::PasswordNotStorable;
+    switch (accountTextFault(name, password)) {
+    case AccountTextFault::WhiteSpace: return RegisterOutcome::WhiteSpace;
+    case AccountTextFault::NameNotStorable: return RegisterOutcome::NameNotStorable;
+    case AccountTextFault::PasswordNotStorable: return RegisterOutcome::PasswordNotStorable;
+    case AccountTextFault::None: break;
+    }
 
     const int count = readAccountNames(path, store);
     if (count < 0) return RegisterOutcome::NoUsersFile;

@@ -35,9 +35,26 @@ OutcomeMessage outcomeMessage(LoginOutcome outcome);
 OutcomeMessage outcomeMessage(RegisterOutcome outcome);
 sf::Color messageColor(const OutcomeMessage& message);
 
+// What keeps a typed name and password from being stored as an account that
+// reads back and logs in as typed, in the order the checks run.
+enum class AccountTextFault {
+    None,
+    WhiteSpace,           // the record would split at it on reading
+    NameNotStorable,      // GBK has no code for a character of the name
+    PasswordNotStorable,  // a character the login's password field cannot type (code 128 or above)
+};
+
+AccountTextFault accountTextFault(const sf::String& name, const sf::String& password);
+// "用户名和密码不能含空格", "用户名含有无法保存的字符", "密码含有无法保存的字符";
+// empty for None.
+const wchar_t* accountTextFaultText(AccountTextFault fault);
+
 // True when the name is the administrator's or the user name of one of the
 // slots 0 .. count - 1. An empty name is never taken.
 bool nameTaken(const sf::String& name, const AccountStore& store, int count);
+// As nameTaken, but the slots skipFirst .. skipFirst + skipCount - 1 are
+// not looked at.
+bool nameTakenOutside(const sf::String& name, const AccountStore& store, int count, int skipFirst, int skipCount);
 
 // The administrator is recognised before the file is opened, so the
 // administrator logs in even without a users file. Otherwise the file is

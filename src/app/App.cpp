@@ -66,6 +66,7 @@ int App::startUp() {
     buildQrPage(qrPage, assets.font);
     buildToolButtons(toolButtons, assets.font);
     buildMapEditor(editor, assets.font);
+    buildUserTable(userTable, assets.font);
 
     buildGraph(graph, map, currentCriterion(criterion));
     layAllBars(map, console());
@@ -86,7 +87,10 @@ void App::blinkFields() {
     const int seconds = platform.wholeSeconds ? platform.wholeSeconds()
                                               : static_cast<int>(clock.getElapsedTime().asSeconds());
     if (frame.previousScreen == kLoginScreen) blinkLoginFields(login, seconds);
-    if (frame.previousScreen == kAdminScreen) blinkPropertyInputs(editor.property, seconds);
+    else if (frame.previousScreen == kAdminScreen && editor.property.editing)
+        blinkPropertyInputs(editor.property, seconds);
+    else if (userTableShown(frame.previousScreen, tools))
+        blinkUserTable(userTable, seconds);
 }
 
 void App::changeScreen(Screen next) {
@@ -111,6 +115,7 @@ void App::logout() {
     recentre(views, window);
     closeToolPanels(tools);
     resetDrawingPanel(editor.drawing, editor.status, map, pick);
+    resetUserTable(userTable);
     panel.body.setString(kHelpText);
 }
 

@@ -13,6 +13,7 @@
 #include "accounts/AccountStore.h"
 #include "accounts/LoginScreen.h"
 #include "accounts/QrPage.h"
+#include "accounts/UserTable.h"
 #include "app/Assets.h"
 #include "app/FrameFlags.h"
 #include "app/PanelRules.h"
@@ -79,6 +80,7 @@ public:
     LoginScreen login;
     QrPage qrPage;
     AccountStore accounts;
+    UserTable userTable;
 
 private:
     // What the subsystems are handed of the App.

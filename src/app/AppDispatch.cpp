@@ -37,13 +37,14 @@ void App::handleEvent(const sf::Event& event) {
 void App::handleScreenKeys(const sf::Event& event) {
     if (frame.screen == kLoginScreen) handleLoginKeys(login, event, loginContext());
     if (showsPropertyPanel(frame.screen, panel)) handlePropertyKeys(editor.property, event);
+    if (userTableShown(frame.screen, tools)) handleUserTableKeys(userTable, event);
 }
 
-// A press with the left Shift key held picks a route spot, on the screens
-// that show the map: on the login screen an invisible pick would leave its
-// clicks ignored.
+// A press with the left Shift key held picks a route spot, where the map is
+// on screen: an invisible pick (on the login screen, under a page) would
+// leave the next clicks ignored.
 void App::handleRoutePick(const sf::Event& event) {
-    if (!showsMap(frame.screen) || event.type != sf::Event::MouseButtonPressed) return;
+    if (!routePicksReachMap(frame.screen, tools) || event.type != sf::Event::MouseButtonPressed) return;
     if (!platform.isKeyPressed(sf::Keyboard::LShift)) return;
     RouteSession session = routeSession();
     pickRouteSpot(session, toMap(window, views, {event.mouseButton.x, event.mouseButton.y}));
@@ -88,12 +89,15 @@ void App::handleLeftClick(sf::Vector2i pixel) {
     }
 }
 
-// The administrator's tool panels: the tool buttons while no route report
-// occupies the side panel (hidden, and so unresponsive, while a route hint
-// or report is shown), then the drawing panel when it is open or the
-// property panel when it is shown. A press on 退出登录 only logs out: it
-// places, picks or deletes nothing under the button.
+// The administrator's tool panels: the open user-data table, through the
+// map view; then, while no route report occupies the side panel, the tool
+// buttons (hidden, and so unresponsive, while a route hint or report is
+// shown); then the drawing panel when it is open or the property panel when
+// it is shown. A press on 退出登录 only logs out: it places, picks or deletes
+// nothing under the button.
 void App::handleAdminPanelsClick(sf::Vector2i pixel) {
+    if (isOpen(tools, ToolPanel::UserTable))
+        handleUserTableClick(userTable, toMap(window, views, pixel), kUsersFile);
     const sf::Vector2f point = toInterface(window, views, pixel);
     if (panel.routePickIdle)
         applyToolToggle(handleToolButtonsClick(toolButtons, frame.screen, tools, selection.selected, point));
@@ -110,6 +114,11 @@ void App::applyToolToggle(ToolPanel toggled) {
     if (toggled == ToolPanel::None) return;
     toggleToolPanel(tools, toggled);
     if (!isOpen(tools, ToolPanel::Drawing)) resetDrawingPanel(editor.drawing, editor.status, map, pick);
+    if (isOpen(tools, ToolPanel::UserTable)) {
+        // The table stands in map coordinates at the view's home position.
+        recentre(views, window);
+        openUserTable(userTable, kUsersFile);
+    }
 }
 
 void App::applyLoginAction(LoginAction action) {
@@ -156,6 +165,7 @@ void App::hoverScreen(sf::Vector2i pixel) {
         hoverLoginButtons(login, toMap(window, views, pixel));
         return;
     }
+    if (frame.screen == kAdminScreen) hoverUserTableButtons(userTable, toMap(window, views, pixel));
     const sf::Vector2f point = toInterface(window, views, pixel);
     if (frame.screen == kAdminScreen) {
         hoverToolButtons(toolButtons, point);

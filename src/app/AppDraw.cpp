@@ -33,6 +33,7 @@ void App::drawCurrentScreen() {
 void App::drawMapScreen() {
     if (pageCoversMap(frame.screen, tools)) {
         window.clear(sf::Color::Cyan);
+        if (userTableShown(frame.screen, tools)) drawUserTable(window, userTable);
     } else {
         window.clear(sf::Color::White);
         drawMap(window, map);

@@ -13,7 +13,15 @@ bool isOpen(const ToolPanels& tools, ToolPanel panel) { return panel != ToolPane
 bool showsMap(Screen screen) { return screen == kUserScreen || screen == kAdminScreen; }
 
 bool pageCoversMap(Screen screen, const ToolPanels& tools) {
-    return isOpen(tools, ToolPanel::Settings) || (screen == kAdminScreen && isOpen(tools, ToolPanel::UserTable));
+    return isOpen(tools, ToolPanel::Settings) || userTableShown(screen, tools);
+}
+
+bool userTableShown(Screen screen, const ToolPanels& tools) {
+    return screen == kAdminScreen && isOpen(tools, ToolPanel::UserTable);
+}
+
+bool routePicksReachMap(Screen screen, const ToolPanels& tools) {
+    return showsMap(screen) && !pageCoversMap(screen, tools);
 }
 
 bool showsPropertyPanel(Screen screen, const SidePanel& panel) {

@@ -29,6 +29,14 @@ bool pageCoversMap(Screen screen, const ToolPanels& tools);
 // road in place of the panel's resting content.
 bool showsPropertyPanel(Screen screen, const SidePanel& panel);
 
+// The user-data table is open on the administrator screen: it takes the
+// keys, blinks its cells and is drawn.
+bool userTableShown(Screen screen, const ToolPanels& tools);
+
+// A press with the left Shift key held picks a route spot only where the
+// map itself is on screen.
+bool routePicksReachMap(Screen screen, const ToolPanels& tools);
+
 // A left click on the map runs the hit tests of every road and spot only
 // while no tool panel is open and no property edit is shown in progress:
 // while editing, a press on the map changes no selection.

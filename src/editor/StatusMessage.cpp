@@ -1,10 +1,13 @@
 #include "editor/StatusMessage.h"
 
+#include "widgets/FittedText.h"
+
 namespace {
 
 constexpr unsigned kCharacterSize = 50;
-// From the message's left edge, x 550, to the window's right edge, x 800.
-constexpr float kAvailableWidth = 245.f;
+constexpr unsigned kSmallestSize = 20;
+// A little left of the window's right edge, x 800.
+constexpr float kVisibleRight = 795.f;
 
 }  // namespace
 
@@ -16,13 +19,9 @@ void buildStatusMessage(StatusMessage& message, const sf::Font& font) {
 }
 
 void showStatus(StatusMessage& message, const sf::String& text, sf::Color colour) {
-    message.text.setString(text);
-    message.text.setCharacterSize(kCharacterSize);
     // A message longer than the panel is written smaller rather than cut off
     // at the window's edge.
-    const float width = message.text.getLocalBounds().width;
-    if (width > kAvailableWidth)
-        message.text.setCharacterSize(static_cast<unsigned>(kCharacterSize * kAvailableWidth / width));
+    setFittedString(message.text, text, kCharacterSize, kSmallestSize, kVisibleRight);
     message.text.setFillColor(colour);
     message.visible = true;
 }

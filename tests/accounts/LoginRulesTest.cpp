@@ -152,6 +152,8 @@ TEST_F(Registration, NameGbkCannotHoldIsRefusedAndNothingWritten) {
     EXPECT_EQ(outcome, RegisterOutcome::NameNotStorable);
     EXPECT_EQ(messageOf(outcome), L"用户名含有无法保存的字符");
     EXPECT_EQ(registration(L"bob", L"\u0E01"), RegisterOutcome::PasswordNotStorable);
+    // GBK holds it, but the login's password field cannot type it.
+    EXPECT_EQ(registration(L"bob", L"密码"), RegisterOutcome::PasswordNotStorable);
     EXPECT_EQ(readBytes(path), "alice 123");
 }
 

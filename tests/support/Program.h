@@ -4,6 +4,7 @@
 // and screenshots of the window for what the user sees.
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/Image.hpp>
+#include <SFML/Graphics/Rect.hpp>
 #include <SFML/System/Vector2.hpp>
 #include <chrono>
 #include <functional>
@@ -132,5 +133,5 @@ std::vector<sf::Vector2i> roadOutlinePixels(sf::Vector2i from, sf::Vector2i to);
 // Each channel within the tolerance.
 bool nearColour(sf::Color actual, sf::Color expected, int tolerance = 0);
 
-// The pixels of a window area (window pixels) near the colour.
+// The window pixels of a screenshot, in an area, (nearly) of a colour.
 int countPixels(const sf::Image& shot, sf::IntRect area, sf::Color colour, int tolerance = 0);
