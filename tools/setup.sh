@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(
   build-essential cmake pkg-config
   libsfml-dev libopenal-dev libx11-dev libgl1-mesa-dri
-  libgtest-dev googletest libbenchmark-dev
+  libgtest-dev googletest libbenchmark-dev libboost-graph-dev
   fonts-wqy-microhei
   xvfb xdotool imagemagick x11-utils
 )
