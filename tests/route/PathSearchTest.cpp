@@ -220,3 +220,21 @@ TEST(PathSearch, WalkWithoutASearchDoesNothing) {
     walkRoute(*m.graph, 1, 2, state, [&steps](const RouteStep&) { ++steps; });
     EXPECT_EQ(steps, 0);
 }
+
+TEST(PathSearch, WalkFollowsOnlyTheSearchJustRunAndOnlyOnce) {
+    RouteMap m;
+    for (int i = 0; i < 3; ++i) m.spot();
+    m.road(10, 2, 1);
+    m.road(10, 3, 2);
+    m.build();
+    PathSearch state;
+    ASSERT_TRUE(findRoute(*m.graph, 1, 3, state));
+    int steps = 0;
+    auto count = [&steps](const RouteStep&) { ++steps; };
+    walkRoute(*m.graph, 1, 2, state, count);
+    EXPECT_EQ(steps, 0);
+    walkRoute(*m.graph, 1, 3, state, count);
+    EXPECT_EQ(steps, 2);
+    walkRoute(*m.graph, 1, 3, state, count);
+    EXPECT_EQ(steps, 2);
+}

@@ -145,3 +145,48 @@ TEST(BuildGraph, SpotCountBeyondTheMatrixIsCutToIt) {
     EXPECT_EQ(guarded->graph.cells[1][2].weight, 10);
     EXPECT_TRUE(guarded->untouched(guarded->graph.cells[2][0]));  // where row 1, column 100 would land
 }
+
+namespace {
+
+std::vector<int> neighboursOf(const RouteGraph& graph, int spot) {
+    const SpotNeighbours& list = graph.neighbours[spot];
+    return std::vector<int>(list.spots, list.spots + list.count);
+}
+
+}  // namespace
+
+TEST(BuildGraph, ListsEverySpotsNeighboursOnceInIncreasingNumber) {
+    RouteMap m;
+    for (int i = 0; i < 4; ++i) m.spot();
+    m.road(10, 4, 1);
+    m.road(10, 2, 1);
+    m.road(20, 1, 2);  // the same pair again
+    m.road(10, 3, 3);  // a self-loop
+    m.road(10, 5, 3);  // no spot 5
+    m.build();
+    EXPECT_EQ(neighboursOf(*m.graph, 1), (std::vector<int>{2, 4}));
+    EXPECT_EQ(neighboursOf(*m.graph, 2), (std::vector<int>{1}));
+    EXPECT_EQ(neighboursOf(*m.graph, 3), (std::vector<int>{}));
+    EXPECT_EQ(neighboursOf(*m.graph, 4), (std::vector<int>{1}));
+
+    m.map->roadTable.count = 1;
+    buildMap(*m.map);
+    buildGraph(*m.graph, *m.map, Criterion::Distance);
+    EXPECT_EQ(neighboursOf(*m.graph, 1), (std::vector<int>{4}));
+    EXPECT_EQ(neighboursOf(*m.graph, 2), (std::vector<int>{}));
+}
+
+TEST(WeighAllRoads, ListsARoadWeighedSinceTheBuildButNoSpotBeyondTheVertices) {
+    RouteMap m;
+    for (int i = 0; i < 3; ++i) m.spot();
+    m.road(10, 2, 1);
+    m.build();
+    m.road(10, 3, 2);
+    m.spot();
+    m.road(10, 4, 1);  // spot 4 came after the build: no vertex yet
+    buildMap(*m.map);
+    weighAllRoads(*m.graph, *m.map, Criterion::Distance);
+    EXPECT_EQ(neighboursOf(*m.graph, 1), (std::vector<int>{2}));
+    EXPECT_EQ(neighboursOf(*m.graph, 2), (std::vector<int>{1, 3}));
+    EXPECT_EQ(searchAndWalk(*m.graph, 1, 3).spots(1), (std::vector<int>{1, 2, 3}));
+}
