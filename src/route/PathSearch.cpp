@@ -4,70 +4,68 @@ namespace {
 
 bool isVertex(const RouteGraph& graph, int spot) { return spot >= 1 && spot <= graph.vertexCount; }
 
-// Heap order: the lesser distance first, the lower number among equals, so
-// the heap's top is the spot a scan of all spots in number order would pick.
-bool settlesBefore(const PathSearch& state, int a, int b) {
-    return state.distance[a] < state.distance[b] || (state.distance[a] == state.distance[b] && a < b);
+// The heap orders spots by (distance, spot number), so its top is the spot a
+// scan of all spots in number order would pick: the least distance, the
+// lowest number among equals. Both go into one key, distance * 128 + number,
+// which orders the same way: numbers stay below 128 and distances (sums of
+// at most 98 weights of 32 bits) stay far from the 64-bit limit.
+constexpr std::int64_t kKeySpan = 128;
+static_assert(kTableRows <= kKeySpan, "spot numbers must fit below the key span");
+
+std::int64_t keyOf(const PathSearch& state, int spot) { return state.distance[spot] * kKeySpan + spot; }
+int spotOf(std::int64_t key) { return static_cast<int>(key & (kKeySpan - 1)); }
+
+void place(PathSearch& state, int at, std::int64_t key) {
+    state.heap[at] = key;
+    state.heapPlace[spotOf(key)] = at;
 }
 
-void place(PathSearch& state, int at, int spot) {
-    state.heap[at] = spot;
-    state.heapPlace[spot] = at;
-}
-
-void siftUp(PathSearch& state, int at) {
-    const int spot = state.heap[at];
+void siftUp(PathSearch& state, int at, std::int64_t key) {
     while (at > 0) {
         const int parent = (at - 1) / 2;
-        if (!settlesBefore(state, spot, state.heap[parent])) break;
+        if (state.heap[parent] <= key) break;
         place(state, at, state.heap[parent]);
         at = parent;
     }
-    place(state, at, spot);
+    place(state, at, key);
 }
 
-void siftDown(PathSearch& state, int at) {
-    const int spot = state.heap[at];
+void siftDown(PathSearch& state, int at, std::int64_t key) {
     for (;;) {
         int child = 2 * at + 1;
         if (child >= state.heapSize) break;
-        if (child + 1 < state.heapSize && settlesBefore(state, state.heap[child + 1], state.heap[child])) ++child;
-        if (!settlesBefore(state, state.heap[child], spot)) break;
+        if (child + 1 < state.heapSize && state.heap[child + 1] < state.heap[child]) ++child;
+        if (key <= state.heap[child]) break;
         place(state, at, state.heap[child]);
         at = child;
     }
-    place(state, at, spot);
+    place(state, at, key);
 }
 
 // Distances only ever fall, so a spot already in the heap only moves up.
 void pushOrRaise(PathSearch& state, int spot) {
     int at = state.heapPlace[spot];
-    if (at < 0) {
-        at = state.heapSize++;
-        place(state, at, spot);
-    }
-    siftUp(state, at);
+    if (at < 0) at = state.heapSize++;
+    siftUp(state, at, keyOf(state, spot));
 }
 
 int popNearest(PathSearch& state) {
-    const int spot = state.heap[0];
+    const int spot = spotOf(state.heap[0]);
     state.heapPlace[spot] = -1;
-    if (--state.heapSize > 0) {
-        place(state, 0, state.heap[state.heapSize]);
-        siftDown(state, 0);
-    }
+    if (--state.heapSize > 0) siftDown(state, 0, state.heap[state.heapSize]);
     return spot;
 }
 
 // Only cells with a road relax a distance, and only a strictly smaller total
 // replaces one, so an equal route found later never displaces the earlier
 // one (a direct road beats an equally heavy detour).
-void relaxFrom(const RouteGraph& graph, int v, PathSearch& state) {
+inline void relaxFrom(const RouteGraph& graph, int v, PathSearch& state) {
     const std::int64_t m = state.distance[v];
     const SpotNeighbours& around = graph.neighbours[v];
-    for (int i = 0; i < around.count; ++i) {
+    const WeightCell* row = graph.cells[v];
+    for (int i = 0, count = around.count; i < count; ++i) {
         const int w = around.spots[i];
-        const WeightCell& cell = graph.cells[v][w];
+        const WeightCell& cell = row[w];
         if (state.settled[w] || !hasRoad(cell)) continue;
         if (m + cell.weight < state.distance[w]) {
             state.distance[w] = m + cell.weight;
@@ -121,6 +119,7 @@ void walkRoute(const RouteGraph& graph, int start, int end, PathSearch& state,
     // road as light, or the search would have gone that way. Each step
     // removes one spot, so the walk ends.
     SpotSet& remaining = state.route;
+    const SpotSet& onRoute = remaining;
     remaining.reset(start);
     int current = start;
     int previous = 0;
@@ -128,17 +127,17 @@ void walkRoute(const RouteGraph& graph, int start, int end, PathSearch& state,
         int next = 0;
         int lightest = 0;
         const SpotNeighbours& around = graph.neighbours[current];
-        for (int i = 0; i < around.count; ++i) {
+        const WeightCell* row = graph.cells[current];
+        for (int i = 0, count = around.count; i < count; ++i) {
             const int w = around.spots[i];
-            const WeightCell& cell = graph.cells[current][w];
-            if (!remaining[w] || w == previous || !hasRoad(cell)) continue;
-            if (next == 0 || cell.weight < lightest) {
+            if (!onRoute[w] || w == previous || !hasRoad(row[w])) continue;
+            if (next == 0 || row[w].weight < lightest) {
                 next = w;
-                lightest = cell.weight;
+                lightest = row[w].weight;
             }
         }
         if (next == 0) return;
-        onStep(RouteStep{current, next, graph.cells[current][next].road});
+        onStep(RouteStep{current, next, row[next].road});
         previous = current;
         current = next;
         remaining.reset(next);

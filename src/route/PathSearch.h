@@ -27,9 +27,9 @@ struct PathSearch {
     std::int64_t distance[kTableRows];  // least total weight found from the start
     bool settled[kTableRows];           // the spot's distance is final
     int previous[kTableRows];           // the spot before it on the best route found to it; 0 at the start
-    // The reached, unsettled spots: a binary heap ordered by (distance, spot
-    // number), and each spot's place in it (-1 when not in it).
-    int heap[kTableRows];
+    // The reached, unsettled spots: a binary heap of keys ordered by
+    // (distance, spot number), and each spot's place in it (-1 when not in it).
+    std::int64_t heap[kTableRows];
     int heapSize = 0;
     int heapPlace[kTableRows];
     // The spots of the route found to the end, start included; the walk
