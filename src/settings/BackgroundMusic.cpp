@@ -3,12 +3,7 @@
 #include <AL/alc.h>
 #include <ostream>
 
-bool audioDeviceAvailable() {
-    ALCdevice* device = alcOpenDevice(nullptr);
-    if (!device) return false;
-    alcCloseDevice(device);
-    return true;
-}
+bool audioDeviceAvailable() { return alcGetCurrentContext() != nullptr; }
 
 void startMusic(BackgroundMusic& background, std::ostream& console) {
     background.transport = Transport::Playing;

@@ -16,7 +16,11 @@ struct BackgroundMusic {
     float volume = 100.f;                      // kept for a machine without sound
 };
 
-// Whether the default audio device opens; asked once at start-up.
+// Whether the music has a device to play on. The audio library opens the
+// default device when its first sound object is made, so this is asked once
+// at start-up while the music exists. Opening the device a second time to
+// find out would fail on a device that takes one user only, and would
+// truncate the file of a device that writes to one.
 bool audioDeviceAvailable();
 
 // Volume 100, looping, playing; or one console line saying there is no sound.
