@@ -223,9 +223,16 @@ sf::Image Program::screenshot() const {
     // that no longer exists waits for someone to pick a window instead.
     if (!windowId_.empty())
         shell("import -window root -crop 640x480+" + std::to_string(left_) + "+" + std::to_string(top_) +
-              " +repage -background black -extent 640x480 bmp:" + path);
-    if (!fileExists(path) || !image.loadFromFile(path) || image.getSize() != sf::Vector2u(640, 480))
+              " +repage bmp:" + path);
+    if (!fileExists(path) || !image.loadFromFile(path) || image.getSize().x != 640 || image.getSize().y > 480) {
         image.create(640, 480, sf::Color::Black);
+    } else if (image.getSize().y < 480) {
+        // The window runs past the screen's bottom edge: that part is black.
+        sf::Image whole;
+        whole.create(640, 480, sf::Color::Black);
+        whole.copy(image, 0, 0);
+        image = whole;
+    }
     return image;
 }
 

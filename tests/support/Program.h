@@ -26,6 +26,8 @@ public:
     ~Program();
 
     const std::string& workDir() const { return dir_.path(); }
+    // The program's X display (":N").
+    const std::string& display() const { return server_->display(); }
     std::string file(const std::string& relative) const { return dir_.file(relative); }
 
     // Starts the binary and waits for its window and its first drawn frame
