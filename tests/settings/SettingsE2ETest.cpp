@@ -119,6 +119,20 @@ TEST_F(SettingsE2E, FullScreenOnAndOffLeavesA640By480TitledWindow) {
     program.clickAt(criterionButton(Criterion::Cost));
     EXPECT_TRUE(program.waitForPixel(criterionFill(Criterion::Cost), sf::Color::Green, 2000));
     EXPECT_EQ(program.standardOutput().find("无法"), std::string::npos) << program.standardOutput();
+
+    // No button counts as held after the switches: a plain move over the
+    // map leaves it where it is.
+    program.clickAt(kSettingsButton);
+    ASSERT_TRUE(program.waitForPixel(interfacePixel(260.f, 20.f), sf::Color::White, 2000)) << "the map again";
+    pause(200);
+    const sf::Image before = program.screenshot();
+    for (int step = 0; step <= 10; ++step) program.moveTo(100 + 20 * step, 100 + 15 * step);
+    pause(300);
+    const sf::Image after = program.screenshot();
+    int moved = 0;
+    for (int y = 40; y < 380; ++y)
+        for (int x = 0; x < 400; ++x) moved += Program::windowPixel(before, x, y) != Program::windowPixel(after, x, y);
+    EXPECT_EQ(moved, 0) << "pixels of the map changed";
     EXPECT_TRUE(program.running());
 }
 
