@@ -136,25 +136,6 @@ TEST_F(SettingsE2E, FullScreenOnAndOffLeavesA640By480TitledWindow) {
     EXPECT_TRUE(program.running());
 }
 
-// The usual test screen is 1024 x 768 and has no 640 x 480 full screen.
-TEST_F(SettingsE2E, FullScreenNotOfferedKeepsTheWindowAndSaysSoOnce) {
-    Program program;
-    ASSERT_TRUE(program.start());
-    const int left = program.left(), top = program.top();
-    logInAndOpenThePage(program);
-    program.clickAt(kFullScreenButton);
-    pause(300);
-    program.clickAt(kFullScreenButton);
-    pause(300);
-    ASSERT_TRUE(program.findWindowAgain(1000));
-    EXPECT_EQ(sf::Vector2i(program.left(), program.top()), sf::Vector2i(left, top));
-    EXPECT_EQ(Program::windowPixel(program.screenshot(), kFullScreenFill), sf::Color::Red);
-    const std::string out = program.standardOutput();
-    const std::string message = "无法切换到全屏";
-    ASSERT_NE(out.find(message), std::string::npos) << out;
-    EXPECT_EQ(out.find(message), out.rfind(message)) << out;
-}
-
 // Reads the number beside the volume slider from a screenshot: the number
 // box drawn with each number from 0 to 100 in this process, the best match
 // wins. Returns -1 when nothing matches well.

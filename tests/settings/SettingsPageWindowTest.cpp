@@ -1,11 +1,8 @@
 // The settings page in the App's real window: what it draws and in which
-// order, which control a press reaches, the knob's drag, the hover looks,
-// the window's re-creation, and what survives logout.
+// order, the criterion in the next route and rebuild, the knob's drag, the
+// hover looks, full screen where it is not offered, and what survives logout.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "app/WindowMode.h"
 #include "settings/HelpTexts.h"
 #include "support/AppFixture.h"
 
@@ -51,7 +48,7 @@ protected:
 
 const sf::Color kPanelColour(70, 120, 210);
 
-TEST_F(SettingsPageWindow, ThePageReplacesTheMapOnCyanWithEveryPartInItsColour) {
+TEST_F(SettingsPageWindow, ThePageReplacesTheMapWithEveryPartInItsColourAndItsOrder) {
     App& a = startAsUser();
     openPage();
     const sf::Image shot = frame();
@@ -63,9 +60,14 @@ TEST_F(SettingsPageWindow, ThePageReplacesTheMapOnCyanWithEveryPartInItsColour) 
         {"播放 playing", insideRect(page().play), sf::Color::Green},
         {"停止", insideRect(page().stop), sf::Color::Red},
         {"bar", {100.f, 145.f}, sf::Color::White},
-        {"knob at 210", {205.f, 145.f}, sf::Color::Green},
         {"number box", {270.f, 128.f}, sf::Color::Green},
         {"side panel", {790.f, 420.f}, kPanelColour},
+        // Where parts overlap, the later one in the drawing order shows.
+        {"the knob, at 210, over the bar", {205.f, 145.f}, sf::Color::Green},
+        {"the left cap over the bar", {33.f, 145.f}, sf::Color::Green},
+        {"the number box's outline over the knob's", {221.9f, 145.f}, sf::Color::Blue},
+        {"花费预算's outline over 距离远近", {300.f, 162.f}, sf::Color::Blue},
+        {"路径最少's outline over 普通优先", {300.f, 512.f}, sf::Color::Blue},
     });
     for (int i = 0; i < kCriterionCount; ++i)
         EXPECT_EQ(colourAt(shot, insideRect(page().criteria[i])), i == 0 ? sf::Color::Green : sf::Color::Red)
@@ -73,19 +75,6 @@ TEST_F(SettingsPageWindow, ThePageReplacesTheMapOnCyanWithEveryPartInItsColour) 
     EXPECT_EQ(at(shot, spotPixel(7)), sf::Color::Cyan) << "no spot is drawn";
     EXPECT_EQ(page().number.getString(), L"100");
     EXPECT_EQ(a.panel.body.getString(), kHelpText);
-}
-
-TEST_F(SettingsPageWindow, LaterPartsCoverEarlierOnesInTheDrawingOrder) {
-    startAsUser();
-    openPage();
-    const sf::Image shot = frame();
-    expectSamples(shot, {
-        {"the knob over the bar", {205.f, 145.f}, sf::Color::Green},
-        {"the left cap over the bar", {33.f, 145.f}, sf::Color::Green},
-        {"the number box's outline over the knob's", {221.9f, 145.f}, sf::Color::Blue},
-        {"花费预算's outline over 距离远近", {300.f, 162.f}, sf::Color::Blue},
-        {"路径最少's outline over 普通优先", {300.f, 512.f}, sf::Color::Blue},
-    });
 }
 
 TEST_F(SettingsPageWindow, EachCriterionPressedTurnsGreenAloneAndNamesTheNextReport) {
@@ -108,17 +97,6 @@ TEST_F(SettingsPageWindow, EachCriterionPressedTurnsGreenAloneAndNamesTheNextRep
     }
 }
 
-TEST_F(SettingsPageWindow, APressWhereTwoOutlinesOverlapEndsWithTheControlTestedLater) {
-    startAsUser();
-    openPage();
-    click(interfacePixel({390.f, 167.f}));  // 距离远近 then 花费预算
-    EXPECT_EQ(selectedCriterion(), static_cast<int>(Criterion::Cost));
-    click(interfacePixel({390.f, 237.f}));  // 速度优先 is tested before 花费预算
-    EXPECT_EQ(selectedCriterion(), static_cast<int>(Criterion::Cost));
-    click(interfacePixel({390.f, 307.f}));  // 速度优先 then 客户评价
-    EXPECT_EQ(selectedCriterion(), static_cast<int>(Criterion::Rating));
-}
-
 TEST_F(SettingsPageWindow, EveryLaterMapRebuildWeighsUnderTheChosenCriterion) {
     App& a = startAsAdmin();
     openPage();
@@ -131,29 +109,6 @@ TEST_F(SettingsPageWindow, EveryLaterMapRebuildWeighsUnderTheChosenCriterion) {
         const Road& road = a.map.roads[r];
         EXPECT_EQ(a.graph.cells[road.endSpot][road.startSpot].weight, 100) << "road " << r;
     }
-}
-
-TEST_F(SettingsPageWindow, TheSwitchesAndTheTransportShowTheirState) {
-    App& a = startAsUser();
-    openPage();
-    clickRect(page().animation);
-    EXPECT_FALSE(a.routeAnimation);
-    clickRect(page().pause);
-    EXPECT_EQ(a.assets.background.music.getStatus(), sf::SoundSource::Paused);
-    sf::Image shot = frame();
-    expectSamples(shot, {{"寻路动画 off", insideRect(page().animation), sf::Color::Red},
-                         {"暂停", insideRect(page().pause), sf::Color::Green},
-                         {"播放", insideRect(page().play), sf::Color::Red}});
-    clickRect(page().stop);
-    EXPECT_EQ(a.assets.background.music.getStatus(), sf::SoundSource::Stopped);
-    clickRect(page().play);
-    EXPECT_EQ(a.assets.background.music.getStatus(), sf::SoundSource::Playing);
-    clickRect(page().animation);
-    EXPECT_TRUE(a.routeAnimation);
-    shot = frame();
-    expectSamples(shot, {{"寻路动画 on", insideRect(page().animation), sf::Color::Green},
-                         {"停止", insideRect(page().stop), sf::Color::Red},
-                         {"播放", insideRect(page().play), sf::Color::Green}});
 }
 
 TEST_F(SettingsPageWindow, TheKnobIsDraggedBlueAcrossAndBeyondThePageUntilAnyRelease) {
@@ -177,15 +132,6 @@ TEST_F(SettingsPageWindow, TheKnobIsDraggedBlueAcrossAndBeyondThePageUntilAnyRel
     const sf::Image shot = frame();
     EXPECT_EQ(colourAt(shot, {95.f, 145.f}), sf::Color::Green);
     EXPECT_EQ(colourAt(shot, {205.f, 145.f}), sf::Color::White) << "the bar where the knob was";
-}
-
-TEST_F(SettingsPageWindow, PressesOnTheMapUnderThePageSelectNothing) {
-    App& a = startAsAdmin();
-    openPage();
-    click(spotPixel(7));
-    EXPECT_FALSE(a.selection.selected);
-    EXPECT_TRUE(a.panel.nothingSelected);
-    EXPECT_EQ(a.panel.title.getString(), L"操作界面");
 }
 
 struct HoverCase {
@@ -247,6 +193,9 @@ TEST_F(SettingsPageWindow, LogoutClosesThePageAndKeepsEverySetting) {
     EXPECT_EQ(page().number.getString(), L"24");
     EXPECT_FLOAT_EQ(a.assets.background.music.getVolume(), 24.137931f);
     EXPECT_EQ(page().knob.getPosition().x, 100.f);
+    expectSamples(frame(), {{"寻路动画 off", insideRect(page().animation), sf::Color::Red},
+                            {"暂停", insideRect(page().pause), sf::Color::Green},
+                            {"播放", insideRect(page().play), sf::Color::Red}});
 }
 
 // The test's X server is 1024 x 768: it offers no 640 x 480 full screen.
@@ -265,45 +214,6 @@ TEST_F(SettingsPageWindow, FullScreenThatIsNotOfferedKeepsTheWindowAndSaysSoOnce
     ASSERT_NE(console.find(message), std::string::npos);
     EXPECT_EQ(console.find(message), console.rfind(message)) << "said once";
     EXPECT_EQ(colourAt(frame(), insideRect(page().fullScreen)), sf::Color::Red);
-}
-
-TEST_F(SettingsPageWindow, AfterTheWindowIsMadeAgainEverythingStillDrawsAndReacts) {
-    App& a = startAsUser();
-    openPage();
-    press(interfacePixel({205.f, 145.f}));
-    std::ostringstream console;
-    bool warned = false;
-    ASSERT_FALSE(switchWindowMode(a.window, false, a.contextSettings, console, warned));
-    EXPECT_TRUE(a.window.isOpen());
-    EXPECT_EQ(a.window.getSize(), sf::Vector2u(640, 480));
-    EXPECT_TRUE(console.str().empty());
-
-    clickRect(page().criteria[static_cast<int>(Criterion::Rating)]);
-    EXPECT_EQ(selectedCriterion(), static_cast<int>(Criterion::Rating));
-    moveMouse(buttonPixel(page().stop.label));
-    EXPECT_EQ(page().stop.label.getFillColor(), sf::Color::Green);
-    const sf::Image shot = frame();
-    EXPECT_EQ(colourAt(shot, insideRect(page().criteria[static_cast<int>(Criterion::Rating)])), sf::Color::Green);
-    EXPECT_EQ(colourAt(shot, {790.f, 420.f}), kPanelColour);
-    clickRect(a.toolButtons.settings);
-    click(spotPixel(7));
-    EXPECT_EQ(a.selection.spotNumber, 7) << "map clicks are mapped through the views as before";
-}
-
-TEST_F(SettingsPageWindow, TheAdministratorsCreditsStandBelowTheToolButtonsUnlessTheDrawingPanelIsOpen) {
-    App& a = startAsAdmin();
-    const sf::IntRect creditsBand(404, 420, 236, 24);  // interface x 505.., y 525..555
-    const auto blackPixels = [&](const sf::Image& shot) {
-        int count = 0;
-        for (int y = creditsBand.top; y < creditsBand.top + creditsBand.height; ++y)
-            for (int x = creditsBand.left; x < creditsBand.left + creditsBand.width; ++x)
-                count += at(shot, {x, y}) == sf::Color::Black;
-        return count;
-    };
-    EXPECT_GT(blackPixels(frame()), 50);
-    EXPECT_EQ(a.panel.body.getString(), kCreditsText);
-    clickRect(a.toolButtons.drawing);
-    EXPECT_EQ(blackPixels(frame()), 0);
 }
 
 }  // namespace
