@@ -67,6 +67,7 @@ int App::startUp() {
     buildToolButtons(toolButtons, assets.font);
     buildMapEditor(editor, assets.font);
     buildUserTable(userTable, assets.font);
+    buildSettingsPage(settings, assets.font);
 
     buildGraph(graph, map, currentCriterion(criterion));
     layAllBars(map, console());
@@ -132,4 +133,8 @@ EditorSession App::editorSession() {
     return EditorSession{map,        graph,         criterion,     spotTextures(assets), pick,
                          infoTargets(), properties, editor.status, editor.unsaved,
                          MapFilePaths{kSpotsFile, kRoadsFile}};
+}
+
+SettingsContext App::settingsContext() {
+    return SettingsContext{criterion, graph, map, routeAnimation, assets.background};
 }

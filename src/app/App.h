@@ -29,6 +29,7 @@
 #include "route/Criterion.h"
 #include "route/RouteGraph.h"
 #include "route/RouteRequest.h"
+#include "settings/SettingsPage.h"
 #include "widgets/TextButton.h"
 
 class App {
@@ -81,6 +82,8 @@ public:
     QrPage qrPage;
     AccountStore accounts;
     UserTable userTable;
+    SettingsPage settings;
+    bool windowModeWarned = false;  // a failed switch of the window mode is reported once
 
 private:
     // What the subsystems are handed of the App.
@@ -88,11 +91,14 @@ private:
     RouteSession routeSession();
     LoginContext loginContext();
     EditorSession editorSession();
+    SettingsContext settingsContext();
 
     // The one place the screen changes; the back button's label follows it.
     void changeScreen(Screen next);
     void applyLoginAction(LoginAction action);
     void applyToolToggle(ToolPanel panel);
+    void applySettingsAction(SettingsAction action);
+    void toggleFullScreen();
     void finishFrame();
     void logout();
 

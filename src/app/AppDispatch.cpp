@@ -1,6 +1,7 @@
 // Event dispatch: every window event passes the hooks below in this order,
 // one call per subsystem.
 #include "app/App.h"
+#include "app/WindowMode.h"
 #include "settings/HelpTexts.h"
 
 void App::handleEvent(const sf::Event& event) {
@@ -60,11 +61,16 @@ void App::handleMousePress(const sf::Event::MouseButtonEvent& press) {
 }
 
 void App::handleMouseRelease(const sf::Event::MouseButtonEvent& release) {
-    if (isDragButton(release.button)) frame.pointer.mouseHeld = false;
+    if (!isDragButton(release.button)) return;
+    frame.pointer.mouseHeld = false;
+    releaseVolumeKnob(settings);
 }
 
+// The knob follows a drag begun on the settings page wherever the pointer
+// goes, until a button is released.
 void App::handleMouseMove(sf::Vector2i pixel) {
     if (frame.screen == kAdminScreen) movePlacementPreview(editor.drawing, toMap(window, views, pixel));
+    dragVolumeKnob(settings, assets.background, toInterface(window, views, pixel));
     hoverScreen(pixel);
     if (showsMap(frame.screen) && !pageCoversMap(frame.screen, tools))
         dragStep(views, window, pixel, frame.pointer, panel);
@@ -121,6 +127,20 @@ void App::applyToolToggle(ToolPanel toggled) {
     }
 }
 
+void App::applySettingsAction(SettingsAction action) {
+    if (action == SettingsAction::ToggleFullScreen) toggleFullScreen();
+}
+
+// The views stay as they are; the drawing sets them on the new window. The
+// release of the press that asked for the switch goes to the old window, so
+// no button counts as held afterwards.
+void App::toggleFullScreen() {
+    settings.fullScreenOn =
+        switchWindowMode(window, !settings.fullScreenOn, contextSettings, console(), windowModeWarned);
+    frame.pointer.mouseHeld = false;
+    releaseVolumeKnob(settings);
+}
+
 void App::applyLoginAction(LoginAction action) {
     switch (action) {
         case LoginAction::OpenForgotPassword:
@@ -149,6 +169,8 @@ void App::handleMapScreenClick(sf::Vector2i pixel) {
 
     if (frame.screen == kAdminScreen) panel.title.setString(L"操作界面");
     endPanelScroll(panel);
+    if (isOpen(tools, ToolPanel::Settings))
+        applySettingsAction(handleSettingsPageClick(settings, settingsContext(), point));
     if (buttonHit(backButton, point)) {
         logout();
         return;
@@ -172,4 +194,5 @@ void App::hoverScreen(sf::Vector2i pixel) {
         hoverMapEditor(editor, point);
     }
     applyHover(backButton, point);
+    if (showsMap(frame.screen)) hoverSettingsPage(settings, point);
 }

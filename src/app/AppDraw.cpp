@@ -34,6 +34,10 @@ void App::drawMapScreen() {
     if (pageCoversMap(frame.screen, tools)) {
         window.clear(sf::Color::Cyan);
         if (userTableShown(frame.screen, tools)) drawUserTable(window, userTable);
+        if (isOpen(tools, ToolPanel::Settings)) {
+            window.setView(views.interfaceView);
+            drawSettingsPage(window, settings, criterion, routeAnimation, assets.background.transport);
+        }
     } else {
         window.clear(sf::Color::White);
         drawMap(window, map);

@@ -68,7 +68,13 @@ bool sendCloseRequest(const std::string& display, unsigned long window);
 
 }  // namespace
 
-Program::Program() : server_(std::make_unique<XvfbServer>()) { copyRunTree(dir_.path()); }
+Program::Program(const std::string& screen) : server_(std::make_unique<XvfbServer>(false, screen)) {
+    copyRunTree(dir_.path());
+}
+
+void Program::setEnvironment(const std::string& name, const std::string& value) {
+    environment_.emplace_back(name, value);
+}
 
 Program::~Program() {
     if (!running()) return;
@@ -99,6 +105,7 @@ bool Program::start() {
         if (chdir(dir_.path().c_str()) != 0) _exit(126);
         setenv("DISPLAY", server_->display().c_str(), 1);
         setenv("ALSOFT_DRIVERS", "null", 1);
+        for (const auto& [name, value] : environment_) setenv(name.c_str(), value.c_str(), 1);
         const int out = open("stdout.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int err = open("stderr.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
         dup2(out, 1);
@@ -106,17 +113,9 @@ bool Program::start() {
         execl(NAV_BINARY, NAV_BINARY, static_cast<char*>(nullptr));
         _exit(127);
     }
-    // The window is 640x480; without a window manager it lands where the
-    // library centres it, so its id and position are read from the X server.
-    const std::regex geometry(R"((0x[0-9a-f]+) .*640x480\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+))");
     for (int attempt = 0; attempt < 200 && running(); ++attempt) {
-        std::smatch match;
-        const std::string tree = shell("xwininfo -root -tree");
-        if (std::regex_search(tree, match, geometry)) {
+        if (readWindow()) {
             millisecondsToWindow_ = millisecondsSinceStart();
-            windowId_ = match[1];
-            left_ = std::stoi(match[2]);
-            top_ = std::stoi(match[3]);
             // The window exists before anything is drawn into it: wait for
             // the first frame, which paints the top-left corner.
             while (millisecondsSinceStart() < millisecondsToWindow_ + 3000 && running()) {
@@ -129,6 +128,29 @@ bool Program::start() {
     }
     return false;
 }
+
+bool Program::readWindow() {
+    // The window is 640x480; without a window manager it lands where the
+    // library centres it, so its id and position are read from the X server.
+    const std::regex geometry(R"((0x[0-9a-f]+) .*640x480\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+))");
+    const std::string tree = windowTree();
+    std::smatch match;
+    if (!std::regex_search(tree, match, geometry)) return false;
+    windowId_ = match[1];
+    left_ = std::stoi(match[2]);
+    top_ = std::stoi(match[3]);
+    return true;
+}
+
+bool Program::findWindowAgain(int milliseconds) {
+    for (int waited = 0; waited <= milliseconds; waited += 50) {
+        if (readWindow()) return true;
+        pause(50);
+    }
+    return false;
+}
+
+std::string Program::windowTree() const { return shell("xwininfo -root -tree"); }
 
 int Program::millisecondsSinceStart() const {
     return static_cast<int>(
@@ -202,8 +224,15 @@ sf::Image Program::screenshot() const {
     if (!windowId_.empty())
         shell("import -window root -crop 640x480+" + std::to_string(left_) + "+" + std::to_string(top_) +
               " +repage bmp:" + path);
-    if (!fileExists(path) || !image.loadFromFile(path) || image.getSize() != sf::Vector2u(640, 480))
+    if (!fileExists(path) || !image.loadFromFile(path) || image.getSize().x != 640 || image.getSize().y > 480) {
         image.create(640, 480, sf::Color::Black);
+    } else if (image.getSize().y < 480) {
+        // The window runs past the screen's bottom edge: that part is black.
+        sf::Image whole;
+        whole.create(640, 480, sf::Color::Black);
+        whole.copy(image, 0, 0);
+        image = whole;
+    }
     return image;
 }
 

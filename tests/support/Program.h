@@ -20,16 +20,27 @@
 
 class Program {
 public:
-    // Prepares the working directory; call start() to run the binary.
-    Program();
+    // Prepares the working directory and an X screen of the given size
+    // ("WxHxDepth"); call start() to run the binary.
+    explicit Program(const std::string& screen = "1024x768x24");
     ~Program();
 
     const std::string& workDir() const { return dir_.path(); }
+    // The program's X display (":N").
+    const std::string& display() const { return server_->display(); }
     std::string file(const std::string& relative) const { return dir_.file(relative); }
 
     // Starts the binary and waits for its window and its first drawn frame
     // (or the end of the process); false when no window appears.
     bool start();
+    // Sets a variable of the program's environment, replacing the default
+    // (ALSOFT_DRIVERS=null); call before start().
+    void setEnvironment(const std::string& name, const std::string& value);
+    // Looks for the program's 640 x 480 window again, after it was made
+    // anew; true when one was found within the time.
+    bool findWindowAgain(int milliseconds);
+    // The window lines of the X server's window tree (xwininfo -root -tree).
+    std::string windowTree() const;
     // Milliseconds since start() launched the binary, and from the launch
     // until its window was seen.
     int millisecondsSinceStart() const;
@@ -64,7 +75,8 @@ public:
     // close button is clicked; false when it could not be sent.
     bool requestClose() const;
 
-    // A screenshot of the program's window (640 x 480), and one of its pixels.
+    // A screenshot of the program's window (640 x 480; what lies beyond the
+    // screen's edge is black), and one of its pixels.
     sf::Image screenshot() const;
     static sf::Color windowPixel(const sf::Image& shot, int x, int y);
     static sf::Color windowPixel(const sf::Image& shot, sf::Vector2i pixel) { return windowPixel(shot, pixel.x, pixel.y); }
@@ -101,9 +113,13 @@ public:
 
 private:
     std::string shell(const std::string& command) const;
+    // Reads the window's id and position from the window tree; false when
+    // no 640 x 480 window is there.
+    bool readWindow();
 
     TempDir dir_;
     std::unique_ptr<XvfbServer> server_;
+    std::vector<std::pair<std::string, std::string>> environment_;
     pid_t pid_ = -1;
     int exitStatus_ = -1;
     int millisecondsToExit_ = -1;

@@ -1,0 +1,20 @@
+#pragma once
+// Where the volume knob may stand and the volume each place gives, free of
+// any window: the knob slides between x 65 (silent) and x 210 (full volume)
+// in interface-view units.
+constexpr float kKnobSilentX = 65.f;
+constexpr float kKnobFullX = 210.f;
+
+struct KnobPlace {
+    float x;       // where the knob's position goes
+    float volume;  // 0 to 100
+};
+
+// The knob's place for a pointer at interface x: between the two ends the
+// knob follows the pointer and the volume is (x - 65) / 1.45, the difference
+// taken in single precision and the division in double precision; beyond
+// either end the knob and the volume are pinned there.
+KnobPlace knobPlace(float pointerX);
+
+// The number shown beside the slider: the volume truncated toward zero.
+int volumeNumber(float volume);
