@@ -1,9 +1,6 @@
 #include "accounts/AccountStore.h"
 
-#include <fcntl.h>
 #include <fstream>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 #include "base/AtomicFile.h"
@@ -66,19 +63,10 @@ int appendedRecordLine(const std::string& path) {
 }
 
 bool appendAccount(const std::string& path, const std::string& userName, const std::string& password) {
-    const std::string record = "\r\n" + userName + " " + password;
-    int fd = ::open(path.c_str(), O_WRONLY | O_APPEND);
-    if (fd < 0) return false;
-    struct stat before;
-    if (::fstat(fd, &before) != 0) {
-        ::close(fd);
-        return false;
-    }
-    bool ok = writeAll(fd, record) && ::fsync(fd) == 0;
-    // A part of a record would read back as a different account: cut it off.
-    if (!ok && ::ftruncate(fd, before.st_size) != 0) { /* nothing more can be done */ }
-    if (::close(fd) != 0) ok = false;
-    return ok;
+    std::string bytes;
+    if (!readWholeFile(path, bytes)) return false;
+    bytes += "\r\n" + userName + " " + password;
+    return writeFileAtomically(path, bytes);
 }
 
 std::string usersFileText(const AccountStore& store) {

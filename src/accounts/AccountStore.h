@@ -42,9 +42,11 @@ int readAccountNames(const std::string& path, AccountStore& store);
 // a line break of its own. Returns -1 when the file cannot be opened or read.
 int appendedRecordLine(const std::string& path);
 
-// Appends CR LF, the user name, " " and the password to an existing file
-// (it is never created here). Returns false when the file cannot be opened or
-// the write fails; a failed write is cut back so the file stays as it was.
+// Adds CR LF, the user name, " " and the password at the end of an existing
+// file (it is never created here) by rewriting the whole file atomically, so
+// a failure or a kill leaves either the old file or the new one, never a piece
+// of a record. Returns false when the file cannot be read or the write fails;
+// the file then stays as it was.
 bool appendAccount(const std::string& path, const std::string& userName, const std::string& password);
 
 // The file's bytes for slots 0 .. accountCount - 1: name, " ", password and
