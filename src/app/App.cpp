@@ -4,6 +4,7 @@
 #include <ctime>
 #include <ostream>
 
+#include "app/DataRecovery.h"
 #include "map/MapFiles.h"
 #include "route/RouteDisplay.h"
 #include "settings/HelpTexts.h"
@@ -47,6 +48,7 @@ int App::startUp() {
     startMusic(assets.background, console());
     buildQrSprites(qrPage, qrTextures(assets));
 
+    recoverDataFiles(kSpotsFile, kRoadsFile, kUsersFile);
     readMapFile(kSpotsFile, map.spotTable, console());
     readMapFile(kRoadsFile, map.roadTable, console());
     buildAllSpots(map, spotTextures(assets));

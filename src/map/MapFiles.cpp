@@ -55,3 +55,7 @@ bool writeBothMapFiles(const std::string& spotsPath, const TextTable& spots, con
                        const TextTable& roads) {
     return writeFilesTogether({{spotsPath, mapFileText(spots)}, {roadsPath, mapFileText(roads)}});
 }
+
+void recoverMapFiles(const std::string& spotsPath, const std::string& roadsPath) {
+    recoverFilesTogether({spotsPath, roadsPath});
+}

@@ -24,7 +24,14 @@ bool writeMapFile(const std::string& path, const TextTable& table);
 
 // Rewrites both files from their tables together, for an edit that changes
 // both (a deleted spot renumbers the roads): neither original is replaced
-// before both new files are completely on disk. On failure false is returned
-// and, unless the failure came between the two renames, both old files stay.
+// before both new files are completely on disk, and a kill between the two
+// replacements is finished by recoverMapFiles at the next start. On failure
+// false is returned and, unless the failure came between the two renames,
+// both old files stay.
 bool writeBothMapFiles(const std::string& spotsPath, const TextTable& spots, const std::string& roadsPath,
                        const TextTable& roads);
+
+// At start-up, before the files are read: finishes a writeBothMapFiles that a
+// kill interrupted between its replacements and removes the temporary files
+// a killed save left behind, so both files are whole and agree.
+void recoverMapFiles(const std::string& spotsPath, const std::string& roadsPath);

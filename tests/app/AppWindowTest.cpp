@@ -57,6 +57,26 @@ TEST_F(AppWindow, AFullStartUpLoadsEveryAssetAndTheSampleMap) {
     EXPECT_TRUE(a.window.isOpen());
 }
 
+TEST_F(AppWindow, StartUpFinishesAKilledSaveOfBothMapFilesBeforeReadingThem) {
+    // Killed between the two renames: the spots file is already new, the
+    // roads file's new content (its first 40 lines) still a temporary file.
+    const std::string roads = readBytes(dir.file("Data/route.txt"));
+    std::string first40;
+    for (size_t pos = 0, line = 0; line < 40; ++line) {
+        const size_t end = roads.find('\n', pos) + 1;
+        first40 += roads.substr(pos, end - pos);
+        pos = end;
+    }
+    writeBytes(dir.file("Data/route.txt.tmp"), first40);
+    writeBytes(dir.file("Data/cross.txt.commit"), "");
+    writeBytes(dir.file("Data/users.txt.tmp"), "half a rec");
+    App& a = startApp();
+    EXPECT_EQ(a.map.roadCount, 40);
+    EXPECT_EQ(readBytes(dir.file("Data/route.txt")), first40);
+    for (const char* left : {"Data/route.txt.tmp", "Data/cross.txt.commit", "Data/users.txt.tmp"})
+        EXPECT_FALSE(fileExists(dir.file(left))) << left;
+}
+
 // ---- a missing asset ----
 
 class MissingAssetWindow : public AppFixture, public ::testing::WithParamInterface<int> {};
