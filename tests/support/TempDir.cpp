@@ -6,9 +6,9 @@
 #include <sstream>
 #include <stdexcept>
 
-TempDir::TempDir() {
-    char pattern[] = "/tmp/navtest-XXXXXX";
-    if (!mkdtemp(pattern)) throw std::runtime_error("mkdtemp failed");
+TempDir::TempDir(const std::string& parent) {
+    std::string pattern = parent + "/navtest-XXXXXX";
+    if (!mkdtemp(&pattern[0])) throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
 }
 

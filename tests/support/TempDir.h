@@ -1,10 +1,11 @@
 #pragma once
 #include <string>
 
-// A fresh directory under /tmp, removed with everything in it at the end.
+// A fresh directory under /tmp (or another parent folder), removed with
+// everything in it at the end.
 class TempDir {
 public:
-    TempDir();
+    explicit TempDir(const std::string& parent = "/tmp");
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
