@@ -123,7 +123,7 @@ TEST(AccountStoreAppend, AppendedRecordLineFollowsTheLineBreaksInTheFile) {
     }
 }
 
-TEST(AccountStoreAppend, FailedWriteIsReportedAndCutBack) {
+TEST(AccountStoreAppend, FailedWriteIsReportedAndLeavesTheOldFile) {
     TempDir dir;
     const std::string path = dir.file("users.txt");
     writeBytes(path, "a 1");
@@ -136,6 +136,10 @@ TEST(AccountStoreAppend, FailedWriteIsReportedAndCutBack) {
     }
     EXPECT_FALSE(appended);
     EXPECT_EQ(readBytes(path), "a 1");
+    EXPECT_FALSE(fileExists(path + ".tmp"));
+
+    // A folder in the file's place cannot be read, so nothing is written.
+    EXPECT_FALSE(appendAccount(dir.path(), "a", "1"));
 }
 
 TEST(AccountStoreRewrite, WritesEachAccountFollowedByLineBreak) {

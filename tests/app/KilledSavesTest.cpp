@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <functional>
 #include <iostream>
+#include <new>
 #include <random>
 #include <set>
 #include <signal.h>
@@ -199,8 +200,8 @@ TEST(KilledSaves, EveryFileIsWholeOldOrNewAndRecoveryLeavesNoTemporary) {
         TempDir dir(kFolderParent);
         const std::set<std::string> dataFiles(c.files.begin(), c.files.end());
         // The child saves back to back, so a kill at a random moment of its
-        // first saves lands at a random point of some save: inside
-        // the writes as often as they take their share of a save's time.
+        // next few saves lands at a random point of one: inside the writes
+        // as often as they take their share of a save's time.
         std::uniform_real_distribution<double> delay(0.0, kSavesBeforeKill * secondsPerSave(dir, c));
         KillCounts counts;
         for (int kill = 0; kill < kKillsPerCase; ++kill) {
