@@ -112,13 +112,14 @@ bool recoverFilesTogether(const std::vector<std::string>& paths) {
         for (const std::string& path : paths) removeLeftoverTemporary(path);
         return false;
     }
-    bool finished = true;
     for (const std::string& path : paths) {
         const std::string temporary = temporaryPathOf(path);
-        if (isRegularFile(temporary) && std::rename(temporary.c_str(), path.c_str()) != 0) finished = false;
+        if (isRegularFile(temporary)) std::rename(temporary.c_str(), path.c_str());
     }
-    for (const std::string& path : paths) finished = syncFolderOf(path) && finished;
-    // Kept when a rename failed, so the next start tries again.
-    if (finished) ::unlink(mark.c_str());
+    for (const std::string& path : paths) syncFolderOf(path);
+    // Removed even when a rename failed: a mark left standing would make the
+    // next start take the temporary of a later, killed single save for a
+    // complete one. What a failed rename leaves is dropped then.
+    ::unlink(mark.c_str());
     return true;
 }

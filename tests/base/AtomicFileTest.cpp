@@ -167,3 +167,19 @@ TEST(AtomicFile, ReadsAWholeFileAndFailsOnAMissingFileOrAFolder) {
     EXPECT_FALSE(readWholeFile(dir.file("missing.txt"), read));
     EXPECT_FALSE(readWholeFile(dir.path(), read));
 }
+
+TEST(AtomicFile, RecoveryRemovesTheCommitMarkEvenWhenARenameFails) {
+    TempDir dir;
+    const std::string a = dir.file("a.txt"), b = dir.file("b.txt");
+    writeBytes(a + "/inside", "");  // a folder that no rename can replace
+    writeBytes(temporaryPathOf(a), "new a");
+    writeBytes(temporaryPathOf(b), "new b");
+    writeBytes(commitMarkOf(a), "");
+    EXPECT_TRUE(recoverFilesTogether({a, b}));
+    EXPECT_EQ(readBytes(b), "new b");
+    // A standing mark would make the next start finish whatever temporary a
+    // later killed save left.
+    EXPECT_FALSE(fileExists(commitMarkOf(a)));
+    EXPECT_FALSE(recoverFilesTogether({a, b}));
+    EXPECT_FALSE(fileExists(temporaryPathOf(a)));
+}
