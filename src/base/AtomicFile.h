@@ -55,6 +55,7 @@ std::string commitMarkOf(const std::string& path);
 // these paths (in the same order) that a kill interrupted. With its commit
 // mark present every temporary still there is complete and is renamed over
 // its original; without it the leftover temporaries are removed. Either way
-// each file is then wholly old or wholly new and all of them agree. Returns
-// true when an interrupted replacement was finished.
+// each file is then wholly old or wholly new and, unless a rename fails, all
+// of them agree; the mark is removed in any case. Returns true when a mark
+// was found.
 bool recoverFilesTogether(const std::vector<std::string>& paths);
