@@ -30,14 +30,17 @@ done
 
 # An XDG_DATA_HOME that is empty or relative is ignored, as the XDG base
 # directory rules say.
-case ${XDG_DATA_HOME:-} in
-    /*) data_home=$XDG_DATA_HOME ;;
-    *)
-        [ -n "${HOME:-}" ] || fail "neither HOME nor XDG_DATA_HOME nor NAVIGATION_HOME is set: nowhere to keep the data"
-        data_home=$HOME/.local/share
-        ;;
-esac
-home=${NAVIGATION_HOME:-$data_home/navigation-system}
+if [ -n "${NAVIGATION_HOME:-}" ]; then
+    home=$NAVIGATION_HOME
+else
+    case ${XDG_DATA_HOME:-} in
+        /*) home=$XDG_DATA_HOME/navigation-system ;;
+        *)
+            [ -n "${HOME:-}" ] || fail "neither HOME nor XDG_DATA_HOME nor NAVIGATION_HOME is set: nowhere to keep the data"
+            home=$HOME/.local/share/navigation-system
+            ;;
+    esac
+fi
 mkdir -p -- "$home" 2>/dev/null && [ -w "$home" ] || fail "cannot create the folder $home for the data"
 
 # Data/ is copied into a temporary folder beside it and renamed into place,
