@@ -8,7 +8,10 @@
 # in that folder, with the arguments given here.
 #
 # The folder is $NAVIGATION_HOME when set, else
-# $XDG_DATA_HOME/navigation-system, else ~/.local/share/navigation-system.
+# $XDG_DATA_HOME/navigation-system/user, else
+# ~/.local/share/navigation-system/user. The last part keeps it apart from
+# the installed tree when the prefix is ~/.local, where a later install would
+# write the sample data over the user's.
 set -u
 
 fail() {
@@ -34,14 +37,16 @@ if [ -n "${NAVIGATION_HOME:-}" ]; then
     home=$NAVIGATION_HOME
 else
     case ${XDG_DATA_HOME:-} in
-        /*) home=$XDG_DATA_HOME/navigation-system ;;
+        /*) home=$XDG_DATA_HOME/navigation-system/user ;;
         *)
             [ -n "${HOME:-}" ] || fail "neither HOME nor XDG_DATA_HOME nor NAVIGATION_HOME is set: nowhere to keep the data"
-            home=$HOME/.local/share/navigation-system
+            home=$HOME/.local/share/navigation-system/user
             ;;
     esac
 fi
 mkdir -p -- "$home" 2>/dev/null && [ -w "$home" ] || fail "cannot create the folder $home for the data"
+[ "$(cd -- "$home" && pwd -P)" != "$(cd -- "$tree" && pwd -P)" ] ||
+    fail "the folder $home for the data is the installed tree itself; choose another with NAVIGATION_HOME"
 
 # Data/ is copied into a temporary folder beside it and renamed into place,
 # so a copy cut short is never taken for a whole one. When two first starts

@@ -75,7 +75,7 @@ protected:
     TempDir dir;
     const std::string prefix = dir.file("install prefix");
     const std::string home = dir.file("home");
-    const std::string userCopy = home + "/.local/share/navigation-system";
+    const std::string userCopy = home + "/.local/share/navigation-system/user";
 };
 
 TEST_F(InstallE2E, PutsTheProgramItsTreeTheFontAndTheIconUnderThePrefix) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "support/Install.h"
+#include "support/RunTree.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -74,10 +75,10 @@ TEST_P(LauncherPlaceE2E, RunsTheProgramInTheUsersFolderWithACopyOfData) {
 
 INSTANTIATE_TEST_SUITE_P(
     Places, LauncherPlaceE2E,
-    ::testing::Values(Place{"Home", {"HOME=@/home"}, "home/.local/share/navigation-system"},
-                      Place{"XdgDataHome", {"HOME=@/home", "XDG_DATA_HOME=@/xdg"}, "xdg/navigation-system"},
+    ::testing::Values(Place{"Home", {"HOME=@/home"}, "home/.local/share/navigation-system/user"},
+                      Place{"XdgDataHome", {"HOME=@/home", "XDG_DATA_HOME=@/xdg"}, "xdg/navigation-system/user"},
                       Place{"RelativeXdgDataHomeIgnored", {"HOME=@/home", "XDG_DATA_HOME=xdg"},
-                            "home/.local/share/navigation-system"},
+                            "home/.local/share/navigation-system/user"},
                       Place{"NavigationHome", {"HOME=@/home", "XDG_DATA_HOME=@/xdg", "NAVIGATION_HOME=@/mine"}, "mine"},
                       Place{"NavigationHomeWithoutHome", {"NAVIGATION_HOME=@/mine"}, "mine"}),
     [](const ::testing::TestParamInfo<Place>& info) { return std::string(info.param.name); });
@@ -124,6 +125,23 @@ TEST_F(LauncherE2E, TheCopyOfAReadOnlyTreeIsWritable) {
     fs::permissions(data, fs::perms::owner_write, fs::perm_options::add);  // so the test's folder can go
 }
 
+TEST_F(LauncherE2E, AnInstallIntoTheUsersOwnPrefixKeepsTheUsersDataApart) {
+    // Installed into ~/.local, the tree lands in the user's XDG data folder.
+    const std::string xdg = "XDG_DATA_HOME=" + prefix + "/share";
+    ASSERT_EQ(run({xdg}).status, 0);
+    const std::string mine = installedTree(prefix) + "/user/Data/users.txt";
+    writeBytes(mine, "mine");
+
+    const CommandResult again = installInto(prefix);
+    ASSERT_EQ(again.status, 0) << again.output;
+    writeBytes(installedProgram(prefix), kStandIn);
+    const CommandResult result = run({xdg});
+    EXPECT_EQ(result.status, 0) << result.output;
+    EXPECT_NE(result.output.find("in " + installedTree(prefix) + "/user\n"), std::string::npos) << result.output;
+    EXPECT_EQ(readBytes(mine), "mine");
+    EXPECT_EQ(installedData("users.txt"), readBytes(sourceDir() + "/Data/users.txt"));
+}
+
 struct Failure {
     const char* name;
     const char* removed;                 // under the prefix, or "" for none
@@ -161,7 +179,9 @@ INSTANTIATE_TEST_SUITE_P(
         Failure{"FontsMissing", "share/navigation-system/fonts", {"HOME=@/home"},
                 "the folder @/share/navigation-system/fonts is missing"},
         Failure{"NowhereToKeepTheData", "", {}, "neither HOME nor XDG_DATA_HOME nor NAVIGATION_HOME is set"},
-        Failure{"FolderUnderAFile", "", {"NAVIGATION_HOME=@/a file/data"}, "cannot create the folder"}),
+        Failure{"FolderUnderAFile", "", {"NAVIGATION_HOME=@/a file/data"}, "cannot create the folder"},
+        Failure{"FolderIsTheInstalledTree", "", {"NAVIGATION_HOME=@/install prefix/share/navigation-system"},
+                "the folder @/share/navigation-system for the data is the installed tree itself"}),
     [](const ::testing::TestParamInfo<Failure>& info) { return std::string(info.param.name); });
 
 }  // namespace
