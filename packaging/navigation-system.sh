@@ -9,7 +9,7 @@
 #
 # The folder is $NAVIGATION_HOME when set, else
 # $XDG_DATA_HOME/navigation-system/user, else
-# ~/.local/share/navigation-system/user. The last part keeps it apart from
+# ~/.local/share/navigation-system/user. That last folder keeps it away from
 # the installed tree when the prefix is ~/.local, where a later install would
 # write the sample data over the user's.
 set -u
