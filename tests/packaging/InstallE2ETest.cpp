@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <sys/stat.h>
