@@ -138,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
     Prefixes, MenuEntryE2E,
     ::testing::Values(ExecCase{"Plain", "usr", "@/usr/bin/navigation-system"},
                       ExecCase{"WithASpace", "install prefix", "\"@/install prefix/bin/navigation-system\""},
-                      ExecCase{"WithSpecialCharacters", "100% $nav", "\"@/100%% \\\\$nav/bin/navigation-system\""}),
+                      ExecCase{"WithReservedCharacters", "100% $nav", "\"@/100%% \\\\$nav/bin/navigation-system\""}),
     [](const ::testing::TestParamInfo<ExecCase>& info) { return std::string(info.param.name); });
 
 TEST_F(InstallE2E, TheLauncherShowsTheLoginScreenFromAPerUserCopy) {
