@@ -3,6 +3,7 @@
 #   hotel.jpg bank.jpg food.jpg market.jpg  spot-type pictures (120x120 JPEG)
 #   a.txt b.txt c.txt                        QR codes (PNG bytes; the program loads them by these names)
 #   main.ogg                                 the looping background music (Ogg Vorbis)
+#   navigation-system.png                    the menu icon (128x128 PNG; installed, not read by the program)
 #
 # Needs only Debian packages: imagemagick, qrencode, sox and libsox-fmt-all.
 # The output is deterministic: running the script again rewrites the same bytes.
@@ -85,6 +86,31 @@ picture "$out/market.jpg" '#6c3483' \
     -draw 'rectangle 160,228 220,252' -draw 'rectangle 236,228 300,252' -draw 'rectangle 316,228 358,252' \
     -fill white -draw 'circle 190,350 190,324' -draw 'circle 336,350 336,324' \
     -fill '#6c3483' -draw 'circle 190,350 190,340' -draw 'circle 336,350 336,340'
+
+# ---------------------------------------------------------------------------
+# Menu icon: a patch of map in a rounded square with the side panel's blue
+# rim: a highway bar and an ordinary road as the program draws them (yellow,
+# green), three spots in the colours of the spot pictures, and a red pin on
+# the orange one. Drawn at 512x512 and reduced to 128x128; the corners are
+# transparent, and the date chunks are left out so the bytes repeat.
+# ---------------------------------------------------------------------------
+
+convert -size 512x512 xc:none \
+    -fill '#e9f3e6' -draw 'roundrectangle 20,20 491,491 96,96' \
+    -stroke '#c99a1e' -strokewidth 58 -draw 'line 20,402 491,166' \
+    -stroke '#f4c542' -strokewidth 42 -draw 'line 20,402 491,166' \
+    -stroke '#3f9d4a' -strokewidth 30 -draw 'line 146,20 274,491' \
+    -fill none -stroke '#4678d2' -strokewidth 24 -draw 'roundrectangle 20,20 491,491 96,96' \
+    -stroke white -strokewidth 12 \
+    -fill '#a8232f' -draw 'circle 100,362 100,322' \
+    -fill '#27408b' -draw 'circle 180,146 180,108' \
+    -fill '#e8731a' -draw 'circle 350,392 350,354' \
+    -stroke none -fill '#d93025' \
+    -draw 'circle 350,178 350,90' \
+    -draw 'polygon 272,224 428,224 350,352' \
+    -fill white -draw 'circle 350,178 350,140' \
+    -filter Lanczos -resize 128x128 -depth 8 \
+    -strip -define png:exclude-chunks=date,time "$out/navigation-system.png"
 
 # ---------------------------------------------------------------------------
 # QR codes.
@@ -173,4 +199,4 @@ loop_seconds=$(( ${#chords[@]} * chord_seconds ))
 sox -R "$work/twice.wav" "$work/wet.wav" lowpass 5000 reverb 45 50 80
 sox -R "$work/wet.wav" -C 4 "$out/main.ogg" trim "$loop_seconds" "$loop_seconds" gain -n -4
 
-echo "make-assets: wrote resource/ hotel.jpg bank.jpg food.jpg market.jpg a.txt b.txt c.txt main.ogg"
+echo "make-assets: wrote resource/ hotel.jpg bank.jpg food.jpg market.jpg a.txt b.txt c.txt main.ogg navigation-system.png"

@@ -9,7 +9,7 @@ packages=(
   libsfml-dev libopenal-dev libx11-dev libgl1-mesa-dri
   libgtest-dev googletest libbenchmark-dev libboost-graph-dev
   fonts-wqy-microhei
-  xvfb xdotool imagemagick x11-utils
+  xvfb xdotool imagemagick x11-utils desktop-file-utils
 )
 missing=()
 for p in "${packages[@]}"; do

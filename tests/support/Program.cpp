@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "support/RunTree.h"
+#include "support/Shell.h"
 
 void pause(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
 
@@ -54,12 +55,6 @@ int countPixels(const sf::Image& shot, sf::IntRect area, sf::Color colour, int t
 
 namespace {
 
-std::string singleQuoted(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
 std::string position(int left, int top, sf::Vector2i pixel) {
     return std::to_string(left + pixel.x) + " " + std::to_string(top + pixel.y);
 }
@@ -71,6 +66,9 @@ bool sendCloseRequest(const std::string& display, unsigned long window);
 Program::Program(const std::string& screen) : server_(std::make_unique<XvfbServer>(false, screen)) {
     copyRunTree(dir_.path());
 }
+
+Program::Program(const std::string& screen, const std::string& executable)
+    : server_(std::make_unique<XvfbServer>(false, screen)), executable_(executable) {}
 
 void Program::setEnvironment(const std::string& name, const std::string& value) {
     environment_.emplace_back(name, value);
@@ -110,7 +108,7 @@ bool Program::start() {
         const int err = open("stderr.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
         dup2(out, 1);
         dup2(err, 2);
-        execl(NAV_BINARY, NAV_BINARY, static_cast<char*>(nullptr));
+        execl(executable_.c_str(), executable_.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
     for (int attempt = 0; attempt < 200 && running(); ++attempt) {
@@ -198,7 +196,7 @@ void Program::typeText(const std::string& text) const {
     // the press only after the unbinding loses the character. Typing such
     // text slowly leaves the program time to read each one.
     const bool needsSpareKeys = std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; });
-    xdotool(std::string("type ") + (needsSpareKeys ? "--delay 250 " : "") + "-- " + singleQuoted(text));
+    xdotool(std::string("type ") + (needsSpareKeys ? "--delay 250 " : "") + "-- " + shellQuoted(text));
 }
 
 void Program::key(const std::string& keys) const { xdotool("key " + keys); }

@@ -23,6 +23,9 @@ public:
     // Prepares the working directory and an X screen of the given size
     // ("WxHxDepth"); call start() to run the binary.
     explicit Program(const std::string& screen = "1024x768x24");
+    // Runs another executable that starts the program (an installed
+    // launcher) instead, from an empty working directory.
+    Program(const std::string& screen, const std::string& executable);
     ~Program();
 
     const std::string& workDir() const { return dir_.path(); }
@@ -120,6 +123,7 @@ private:
     TempDir dir_;
     std::unique_ptr<XvfbServer> server_;
     std::vector<std::pair<std::string, std::string>> environment_;
+    std::string executable_ = NAV_BINARY;
     pid_t pid_ = -1;
     int exitStatus_ = -1;
     int millisecondsToExit_ = -1;
