@@ -9,7 +9,7 @@
 // Returns false when a write fails.
 bool writeAll(int fd, const std::string& bytes);
 
-// Reads the whole file into bytes. Returns false, with bytes unspecified,
+// Reads the whole file into bytes. Returns false, with bytes left undefined,
 // when it cannot be opened or a read fails, so a rewrite never starts from a
 // piece of a file.
 bool readWholeFile(const std::string& path, std::string& bytes);
