@@ -71,9 +71,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     writeBytes(dir.file("cross.txt"), files[0]);
     writeBytes(dir.file("route.txt"), files[1]);
 
-    auto map = std::make_unique<MapModel>();
-    auto graph = std::make_unique<RouteGraph>();
-    auto search = std::make_unique<PathSearch>();
+    // Made once and refilled, as the program rebuilds its one map after an
+    // edit (and a fresh 100 KB map a run would cost most of the time).
+    static auto map = std::make_unique<MapModel>();
+    static auto graph = std::make_unique<RouteGraph>();
+    static auto search = std::make_unique<PathSearch>();
+    map->spotTable = TextTable();
+    map->roadTable = TextTable();
     std::ostringstream console;
     readMapFile(dir.file("cross.txt"), map->spotTable, console);
     readMapFile(dir.file("route.txt"), map->roadTable, console);

@@ -91,9 +91,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const sf::String password = typedText(parts[2]);
 
     writeBytes(path, parts[0]);
-    AccountStore read;
+    AccountStore read, names;
     const int count = readAccounts(path, read);
-    readAccountNames(path, read);
+    fuzzCheck(readAccountNames(path, names) == count, "names and accounts are read alike");
     checkStoredAccountsLogIn(path, read, count);
     registerTyped(path, name, password);
 
