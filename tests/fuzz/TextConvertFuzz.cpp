@@ -57,18 +57,16 @@ void checkAcceptedValues(const std::string& input) {
     for (int i = 0; i < kPropertyValueCount; ++i) values[i] = narrowToWide(parts[i]);
     for (SelectedKind kind : {SelectedKind::Spot, SelectedKind::Road}) {
         if (checkPropertyValues(kind, values, kSpotCount) != PropertyProblem::None) continue;
-        for (int field : {2, 3, 5}) {
+        // The place pair, the measure and the grade: whole numbers but a spot's cost.
+        for (int field = 2; field < kPropertyValueCount; ++field) {
+            if (kind == SelectedKind::Spot && field == 4) {
+                fuzzCheck(std::isfinite(std::strtof(parts[field].c_str(), nullptr)),
+                          "an accepted cost is a number a float holds");
+                continue;
+            }
             long long typed = 0;
             fuzzCheck(typedWholeNumber(parts[field], typed) && typed == parseInt(parts[field]),
                       "an accepted whole number is read back as typed");
-        }
-        if (kind == SelectedKind::Road) {
-            long long typed = 0;
-            fuzzCheck(typedWholeNumber(parts[4], typed) && typed == parseInt(parts[4]),
-                      "an accepted road length is read back as typed");
-        } else {
-            fuzzCheck(std::isfinite(std::strtof(parts[4].c_str(), nullptr)),
-                      "an accepted cost is a number a float holds");
         }
     }
 }
