@@ -4,12 +4,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-std::vector<std::string> splitInput(const std::uint8_t* data, std::size_t size, int parts) {
+std::vector<std::string> splitInput(const std::uint8_t* data, std::size_t size, int pieces) {
     const std::string input(reinterpret_cast<const char*>(data), size);
     std::vector<std::string> out;
     std::size_t start = 0;
-    for (int i = 0; i + 1 < parts; ++i) {
-        std::size_t end = input.find(kPartSeparator, start);
+    for (int i = 0; i + 1 < pieces; ++i) {
+        std::size_t end = input.find(kPieceSeparator, start);
         if (end == std::string::npos) end = input.size();
         out.push_back(input.substr(start, end - start));
         start = std::min(end + 1, input.size());

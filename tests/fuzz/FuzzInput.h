@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-// The byte that separates the parts of an input. GBK text never holds it, so
+// The byte that separates the pieces of an input. GBK text never holds it, so
 // a starting corpus made by joining data files with it splits back into them.
-constexpr char kPartSeparator = '\x1E';
+constexpr char kPieceSeparator = '\x1E';
 
-// The input cut at its first parts - 1 separators; missing parts are empty,
-// the last part keeps any later separators.
-std::vector<std::string> splitInput(const std::uint8_t* data, std::size_t size, int parts);
+// The input cut at its first pieces - 1 separators; missing pieces are empty,
+// the last piece keeps any later separators.
+std::vector<std::string> splitInput(const std::uint8_t* data, std::size_t size, int pieces);
 
 // Wide text from the bytes, three bytes a character read as a code point
 // modulo 0x110000 (surrogates kept out), so every plane is reached.

@@ -1,5 +1,5 @@
 # Writes the fuzz targets' starting corpora from the sample data files. The
-# parts of an input are joined with the part separator, byte 0x1E.
+# pieces of an input are joined with the piece separator, byte 0x1E.
 string(ASCII 30 separator)
 file(READ ${DATA_DIR}/cross.txt spots)
 file(READ ${DATA_DIR}/route.txt roads)

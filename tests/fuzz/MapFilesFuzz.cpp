@@ -1,5 +1,5 @@
 // The map files as the program meets them: the input is a spots file and a
-// roads file (cut at the part separator). Both are read, every spot and road
+// roads file (cut at the piece separator). Both are read, every spot and road
 // built, the bars laid, the panel texts made, the weight matrix built and a
 // route searched and reported under all seven criteria; then the editor's
 // row edits run and the map is rebuilt, as after an edit.

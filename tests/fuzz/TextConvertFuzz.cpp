@@ -51,21 +51,21 @@ bool typedWholeNumber(const std::string& text, long long& value) {
 // Values the editor accepts are stored as typed; what the map reader then
 // reads from them is what was typed.
 void checkAcceptedValues(const std::string& input) {
-    const std::vector<std::string> parts = splitInput(reinterpret_cast<const std::uint8_t*>(input.data()),
+    const std::vector<std::string> pieces = splitInput(reinterpret_cast<const std::uint8_t*>(input.data()),
                                                       input.size(), kPropertyValueCount);
     std::array<sf::String, kPropertyValueCount> values;
-    for (int i = 0; i < kPropertyValueCount; ++i) values[i] = narrowToWide(parts[i]);
+    for (int i = 0; i < kPropertyValueCount; ++i) values[i] = narrowToWide(pieces[i]);
     for (SelectedKind kind : {SelectedKind::Spot, SelectedKind::Road}) {
         if (checkPropertyValues(kind, values, kSpotCount) != PropertyProblem::None) continue;
         // The place pair, the measure and the grade: whole numbers but a spot's cost.
         for (int field = 2; field < kPropertyValueCount; ++field) {
             if (kind == SelectedKind::Spot && field == 4) {
-                fuzzCheck(std::isfinite(std::strtof(parts[field].c_str(), nullptr)),
+                fuzzCheck(std::isfinite(std::strtof(pieces[field].c_str(), nullptr)),
                           "an accepted cost is a number a float holds");
                 continue;
             }
             long long typed = 0;
-            fuzzCheck(typedWholeNumber(parts[field], typed) && typed == parseInt(parts[field]),
+            fuzzCheck(typedWholeNumber(pieces[field], typed) && typed == parseInt(pieces[field]),
                       "an accepted whole number is read back as typed");
         }
     }

@@ -1,5 +1,5 @@
 // The users file as the program meets it: the input is a users file, a typed
-// user name and a typed password (cut at the part separator; the typed parts
+// user name and a typed password (cut at the piece separator; the typed pieces
 // are UTF-8, as the window delivers code points). The file is read as login,
 // registration and the user-data table read it; every account it holds that
 // the program could have written logs in; the typed account is registered
@@ -85,19 +85,19 @@ void saveThroughTable(const std::string& path, const sf::String& name, const sf:
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static TempDir dir;
-    const std::vector<std::string> parts = splitInput(data, size, 3);
+    const std::vector<std::string> pieces = splitInput(data, size, 3);
     const std::string path = dir.file("users.txt");
-    const sf::String name = typedText(parts[1]);
-    const sf::String password = typedText(parts[2]);
+    const sf::String name = typedText(pieces[1]);
+    const sf::String password = typedText(pieces[2]);
 
-    writeBytes(path, parts[0]);
+    writeBytes(path, pieces[0]);
     AccountStore read, names;
     const int count = readAccounts(path, read);
     fuzzCheck(readAccountNames(path, names) == count, "names and accounts are read alike");
     checkStoredAccountsLogIn(path, read, count);
     registerTyped(path, name, password);
 
-    writeBytes(path, parts[0]);
+    writeBytes(path, pieces[0]);
     saveThroughTable(path, name, password);
     return 0;
 }
