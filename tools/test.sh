@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
 # Sets everything up, then runs every test: unit tests, window tests and
-# end-to-end tests. Window and end-to-end tests start their own Xvfb, so no
-# display is needed.
+# end-to-end tests in build/, then the unit tests, window tests and fuzz
+# targets again under AddressSanitizer and UndefinedBehaviorSanitizer in
+# build-san/. Window and end-to-end tests start their own Xvfb, so no display
+# is needed. Arguments go to both ctest runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/setup.sh
+tools/setup.sh --sanitize
 export ALSOFT_DRIVERS=null
-cd build
-ctest --output-on-failure -j"$(nproc)" "$@"
+# Both runs happen even when the first fails; either failing fails the command.
+status=0
+(cd build && ctest --output-on-failure -j"$(nproc)" "$@") || status=1
+(cd build-san && ctest --output-on-failure -j"$(nproc)" "$@") || status=1
+exit $status

@@ -56,11 +56,27 @@ std::wstring fromWideBytes(const std::string& bytes) {
     return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
 }
 
+// One converter a direction and thread, opened on first use: opening one
+// costs far more than a conversion, and the map is rebuilt name by name.
+Converter& gbkToWide() {
+    thread_local Converter converter("WCHAR_T", "GBK");
+    return converter;
+}
+
+Converter& wideToGbk() {
+    thread_local Converter converter("GBK", "WCHAR_T");
+    return converter;
+}
+
+Converter& wideToUtf8() {
+    thread_local Converter converter("UTF-8", "WCHAR_T");
+    return converter;
+}
+
 }  // namespace
 
 std::wstring narrowToWide(const std::string& gbk) {
-    Converter converter("WCHAR_T", "GBK");
-    std::string bytes = converter.run(gbk.data(), gbk.size(), [](char*& in, size_t& left, std::string& out) {
+    std::string bytes = gbkToWide().run(gbk.data(), gbk.size(), [](char*& in, size_t& left, std::string& out) {
         const wchar_t replacement = 0xFFFD;
         out.append(reinterpret_cast<const char*>(&replacement), sizeof replacement);
         ++in;
@@ -73,8 +89,7 @@ namespace {
 
 // Encodes wide text; a character the encoding lacks becomes "?" and clears
 // *allEncoded when given.
-std::string encodeWide(const char* encoding, const std::wstring& wide, bool* allEncoded = nullptr) {
-    Converter converter(encoding, "WCHAR_T");
+std::string encodeWide(Converter& converter, const std::wstring& wide, bool* allEncoded = nullptr) {
     std::string bytes = wideBytes(wide);
     return converter.run(bytes.data(), bytes.size(), [allEncoded](char*& in, size_t& left, std::string& out) {
         if (allEncoded) *allEncoded = false;
@@ -86,14 +101,16 @@ std::string encodeWide(const char* encoding, const std::wstring& wide, bool* all
 
 }  // namespace
 
-std::string wideToNarrow(const std::wstring& wide) { return encodeWide("GBK", wide); }
+std::string wideToNarrow(const std::wstring& wide) { return encodeWide(wideToGbk(), wide); }
 
-std::string consoleText(const std::wstring& wide) { return encodeWide("UTF-8", wide); }
+std::string consoleText(const std::wstring& wide) { return encodeWide(wideToUtf8(), wide); }
 
 bool gbkCanEncode(const std::wstring& wide) {
     bool allEncoded = true;
-    encodeWide("GBK", wide, &allEncoded);
-    return allEncoded;
+    const std::string bytes = encodeWide(wideToGbk(), wide, &allEncoded);
+    // iconv drops some characters without an error (the tag characters
+    // U+E0000..U+E007F): only text that reads back unchanged is storable.
+    return allEncoded && narrowToWide(bytes) == wide;
 }
 
 bool containsWhiteSpace(const std::wstring& text) {
@@ -105,14 +122,23 @@ bool containsWhiteSpace(const std::wstring& text) {
 
 namespace {
 
+// A failed extraction stores 0, an out-of-range one the nearest limit; both
+// clear *read when given.
 template <typename T>
-T parseNumber(const std::string& text) {
+T parseNumber(const std::string& text, bool* read = nullptr) {
     std::istringstream in(text);
     in.imbue(std::locale::classic());
-    // A failed extraction stores 0; an out-of-range one the nearest limit.
     T value{};
     in >> value;
+    if (read) *read = !in.fail();
     return value;
+}
+
+template <typename T>
+bool inRange(const std::string& text) {
+    bool read = false;
+    parseNumber<T>(text, &read);
+    return read;
 }
 
 template <typename T>
@@ -127,5 +153,7 @@ std::string numberText(T value) {
 
 int parseInt(const std::string& text) { return parseNumber<int>(text); }
 float parseFloat(const std::string& text) { return parseNumber<float>(text); }
+bool intInRange(const std::string& text) { return inRange<int>(text); }
+bool floatInRange(const std::string& text) { return inRange<float>(text); }
 std::string intToText(int value) { return numberText(value); }
 std::string floatToText(float value) { return numberText(value); }

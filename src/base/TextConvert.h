@@ -12,7 +12,8 @@ std::string wideToNarrow(const std::wstring& wide);
 // Wide characters as text for the console, which here speaks UTF-8.
 std::string consoleText(const std::wstring& wide);
 
-// True when every character of the text has a GBK encoding.
+// True when every character of the text has a GBK encoding and the encoded
+// bytes read back as the same text, so the text can be stored in a data file.
 bool gbkCanEncode(const std::wstring& wide);
 
 // True for text holding a character at which the data files' readers split
@@ -25,6 +26,12 @@ bool containsWhiteSpace(const std::wstring& text);
 // begin with a number gives 0.
 int parseInt(const std::string& text);
 float parseFloat(const std::string& text);
+
+// True when the text begins with a number the type can hold; false when it
+// does not begin with a number or the number lies beyond the type's range
+// (where parseInt and parseFloat give the nearest limit instead).
+bool intInRange(const std::string& text);
+bool floatInRange(const std::string& text);
 
 // Stream insertion with the stream's defaults: floats get six significant
 // digits, so 35.5 gives "35.5" and 1000 gives "1000".

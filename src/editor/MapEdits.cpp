@@ -25,8 +25,9 @@ void removeRow(TextTable& table, int index) {
 
 bool closeToAnySpot(const TextTable& spots, sf::Vector2f centre) {
     for (int i = 0; i < spots.count; ++i) {
-        const float dx = parseInt(spots.rows[i][kSpotX]) + 30 - centre.x;
-        const float dy = parseInt(spots.rows[i][kSpotY]) + 30 - centre.y;
+        // In float: a file may hold a coordinate 30 short of the int limit.
+        const float dx = static_cast<float>(parseInt(spots.rows[i][kSpotX])) + 30.f - centre.x;
+        const float dy = static_cast<float>(parseInt(spots.rows[i][kSpotY])) + 30.f - centre.y;
         if (std::sqrt(dx * dx + dy * dy) < kMinSpotDistance) return true;
     }
     return false;

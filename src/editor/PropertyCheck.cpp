@@ -8,17 +8,21 @@ enum Value { kType, kName, kPlaceFirst, kPlaceSecond, kMeasure, kGrade };
 
 bool isDigit(sf::Uint32 c) { return c >= '0' && c <= '9'; }
 
-// Digits, at least one, after an optional minus sign when it is allowed.
+std::string fileText(const sf::String& text) { return wideToNarrow(text.toWideString()); }
+
+// Digits, at least one, after an optional minus sign when it is allowed, of
+// a number an int holds: the map reader would read a larger one as the
+// int limit.
 bool isWholeNumber(const sf::String& text, bool minusAllowed) {
     std::size_t i = minusAllowed && !text.isEmpty() && text[0] == '-' ? 1 : 0;
     if (i == text.getSize()) return false;
     for (; i < text.getSize(); ++i)
         if (!isDigit(text[i])) return false;
-    return true;
+    return intInRange(fileText(text));
 }
 
 // Digits with at most one decimal point and at least one digit: "12",
-// "12.5", "12." and ".5".
+// "12.5", "12." and ".5", of a number a float holds.
 bool isNonNegativeNumber(const sf::String& text) {
     int digits = 0, points = 0;
     for (sf::Uint32 c : text) {
@@ -26,10 +30,10 @@ bool isNonNegativeNumber(const sf::String& text) {
         else if (c == '.') ++points;
         else return false;
     }
-    return digits > 0 && points <= 1;
+    return digits > 0 && points <= 1 && floatInRange(fileText(text));
 }
 
-int wholeNumber(const sf::String& text) { return parseInt(wideToNarrow(text.toWideString())); }
+int wholeNumber(const sf::String& text) { return parseInt(fileText(text)); }
 
 bool isSpotNumber(const sf::String& text, int spotCount) {
     if (!isWholeNumber(text, false)) return false;

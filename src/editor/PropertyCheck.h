@@ -20,7 +20,9 @@ enum class PropertyProblem {
 // minus allowed), the cost a number of at least 0 and the rating a whole
 // number of at least 0; for a road the two ends name different spots among
 // 1 .. spotCount, the length and the speed limit are whole numbers of at
-// least 0. The first problem found is returned, in the order of the enum.
+// least 0. Whole numbers lie within the int range and the cost within the
+// float range, so the file reads back what was typed. The first problem
+// found is returned, in the order of the enum.
 PropertyProblem checkPropertyValues(SelectedKind kind, const std::array<sf::String, kPropertyValueCount>& values,
                                     int spotCount);
 

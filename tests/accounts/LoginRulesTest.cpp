@@ -157,6 +157,14 @@ TEST_F(Registration, NameGbkCannotHoldIsRefusedAndNothingWritten) {
     EXPECT_EQ(readBytes(path), "alice 123");
 }
 
+TEST_F(Registration, NameWithACharacterTheConverterDropsIsRefused) {
+    // Stored, "alice" plus a tag character would read back and log in as "alice".
+    writeBytes(path, "bob 1\r\n");
+    EXPECT_EQ(registration(L"alice\U000E0001", L"pw"), RegisterOutcome::NameNotStorable);
+    EXPECT_EQ(readBytes(path), "bob 1\r\n");
+    EXPECT_EQ(login(L"bob\U000E0001", L"1"), LoginOutcome::UnknownUser);
+}
+
 TEST_F(Registration, MissingFileIsNeitherCreatedNorWritten) {
     const RegisterOutcome outcome = registration(L"bob", L"456");
     EXPECT_EQ(outcome, RegisterOutcome::NoUsersFile);

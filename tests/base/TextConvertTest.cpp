@@ -23,6 +23,16 @@ TEST(TextConvert, CharacterOutsideGbkBecomesQuestionMarkWithoutCuttingText) {
     EXPECT_TRUE(gbkCanEncode(L"云栖客abc"));
 }
 
+TEST(TextConvert, CharactersTheConverterDropsSilentlyAreNotStorable) {
+    // iconv turns the tag characters into nothing without reporting them, so
+    // "a" plus a tag character would be stored as "a".
+    for (wchar_t tag : {L'\U000E0000', L'\U000E0001', L'\U000E0041', L'\U000E007F'}) {
+        const std::wstring text = std::wstring(L"a") + tag;
+        EXPECT_FALSE(gbkCanEncode(text)) << static_cast<unsigned>(tag);
+    }
+    EXPECT_TRUE(gbkCanEncode(L"\u00B7\u2014\uFF5E"));  // GBK holds these; each reads back unchanged
+}
+
 TEST(TextConvert, InvalidGbkBytesDoNotStopConversion) {
     // 0xFF is never a GBK lead byte; a lone lead byte at the end is truncated.
     EXPECT_EQ(narrowToWide("a\xFF" "b\xBE"), L"a\uFFFDb\uFFFD");
@@ -46,6 +56,23 @@ TEST(NumberText, TextThatDoesNotBeginWithNumberParsesAsZero) {
     EXPECT_EQ(parseInt(""), 0);
     EXPECT_EQ(parseInt("酒店"), 0);
     EXPECT_EQ(parseFloat("x1"), 0.f);
+}
+
+TEST(NumberText, RangeChecksTellANumberFromTheLimitItWouldBeReadAs) {
+    struct Case {
+        const char* text;
+        bool intFits, floatFits;
+    };
+    const Case cases[] = {
+        {"2147483647", true, true},   {"-2147483648", true, true}, {"2147483648", false, true},
+        {"-2147483649", false, true}, {"12abc", true, true},        {"abc", false, false},
+        {"", false, false},           {"3.5e38", true, false},      {"3.4e38", true, true},
+        {"1e-50", true, true},  // too small for a float, read as about 0: not beyond the range
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(intInRange(c.text), c.intFits) << c.text;
+        EXPECT_EQ(floatInRange(c.text), c.floatFits) << c.text;
+    }
 }
 
 TEST(NumberText, FormattingUsesStreamDefaults) {

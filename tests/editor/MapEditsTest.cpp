@@ -59,6 +59,14 @@ TEST(MapEdits, ASpotCloserThanSeventyToASpotInUseIsRefused) {
     }
 }
 
+TEST(MapEdits, SpotsAtTheEdgeOfTheIntegerRangeAreMeasuredWithoutOverflow) {
+    // A hand-edited file may hold any int; its centre lies 30 beyond it.
+    auto map = emptyMap();
+    addSpotRow(*map, L"银行", L"远处", 3, 2147483647, -2147483647 - 1, "5");
+    EXPECT_EQ(appendSpotRow(map->spotTable, {2147483647.f + 30.f, -2147483648.f + 30.f}), PlaceOutcome::TooClose);
+    EXPECT_EQ(appendSpotRow(map->spotTable, {30.f, 30.f}), PlaceOutcome::Placed);
+}
+
 TEST(MapEdits, RowsBeyondTheCountDoNotStandInTheWay) {
     // A deleted spot's stale row, and the empty rows of an empty map whose
     // x and y read as 0, 0: neither refuses a spot near it.

@@ -17,6 +17,14 @@ const SelectedKind kSpot = SelectedKind::Spot;
 const SelectedKind kRoad = SelectedKind::Road;
 constexpr int kSpots = 25;
 
+void check(const Case& c) {
+    const std::basic_string<sf::Uint8> place = c.values[2].toUtf8(), name = c.values[1].toUtf8();
+    EXPECT_EQ(checkPropertyValues(c.kind, c.values, kSpots), c.problem)
+        << (c.kind == kSpot ? "spot " : "road ") << std::string(name.begin(), name.end()) << " "
+        << std::string(place.begin(), place.end()) << " " << c.values[3].toAnsiString() << " "
+        << c.values[4].toAnsiString() << " " << c.values[5].toAnsiString();
+}
+
 }  // namespace
 
 TEST(PropertyCheck, EachFieldIsCheckedForWhatItsFileHolds) {
@@ -50,13 +58,25 @@ TEST(PropertyCheck, EachFieldIsCheckedForWhatItsFileHolds) {
         {kRoad, {L"高速公路", L"西 环", L"6", L"1", L"1240", L"100"}, PropertyProblem::NameWhiteSpace},
         {kRoad, {L"高速公路", L"西环", L"", L"1", L"1240", L"100"}, PropertyProblem::Empty},
     };
-    for (const Case& c : cases) {
-        const std::basic_string<sf::Uint8> place = c.values[2].toUtf8(), name = c.values[1].toUtf8();
-        EXPECT_EQ(checkPropertyValues(c.kind, c.values, kSpots), c.problem)
-            << (c.kind == kSpot ? "spot " : "road ") << std::string(name.begin(), name.end()) << " "
-            << std::string(place.begin(), place.end()) << " " << c.values[4].toAnsiString() << " "
-            << c.values[5].toAnsiString();
-    }
+    for (const Case& c : cases) check(c);
+}
+
+TEST(PropertyCheck, NumbersTheMapReaderWouldReadAsALimitAreRefused) {
+    const Case cases[] = {
+        {kSpot, {L"酒店", L"湖畔", L"2147483647", L"-2147483648", L"268", L"2147483647"}, PropertyProblem::None},
+        {kSpot, {L"酒店", L"湖畔", L"00000000000000000012", L"30", L"268", L"4"}, PropertyProblem::None},
+        {kSpot, {L"酒店", L"湖畔", L"2147483648", L"30", L"268", L"4"}, PropertyProblem::Malformed},
+        {kSpot, {L"酒店", L"湖畔", L"10", L"-2147483649", L"268", L"4"}, PropertyProblem::Malformed},
+        {kSpot, {L"酒店", L"湖畔", L"10", L"30", L"268", L"99999999999"}, PropertyProblem::Malformed},
+        {kSpot, {L"酒店", L"湖畔", L"10", L"30", L"340282340000000000000000000000000000000", L"4"},
+         PropertyProblem::None},
+        {kSpot, {L"酒店", L"湖畔", L"10", L"30", L"1000000000000000000000000000000000000000.5", L"4"},
+         PropertyProblem::Malformed},
+        {kRoad, {L"高速公路", L"西环", L"6", L"1", L"2147483647", L"2147483647"}, PropertyProblem::None},
+        {kRoad, {L"高速公路", L"西环", L"6", L"1", L"2147483648", L"100"}, PropertyProblem::Malformed},
+        {kRoad, {L"高速公路", L"西环", L"6", L"1", L"1240", L"4294967296"}, PropertyProblem::Malformed},
+    };
+    for (const Case& c : cases) check(c);
 }
 
 TEST(PropertyCheck, EveryProblemHasItsMessage) {
