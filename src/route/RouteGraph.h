@@ -41,9 +41,8 @@ inline bool hasRoad(const WeightCell& cell) { return cell.weight != kNoRoad; }
 void weighAllRoads(RouteGraph& graph, const MapModel& map, Criterion c);
 
 // Resets the matrix and the neighbour lists for the map's spots, records
-// which road joins each pair
-// (of several roads between one pair the highest-numbered one) and weighs
-// every road under the criterion. Run at start-up and after every rebuild.
+// which road joins each pair (of several roads between one pair the
+// highest-numbered one) and weighs every road under the criterion. Run at start-up and after every rebuild.
 void buildGraph(RouteGraph& graph, const MapModel& map, Criterion c);
 
 // Makes c the only set flag and reweighs every road with it; nothing happens

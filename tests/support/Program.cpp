@@ -84,15 +84,7 @@ Program::~Program() {
 }
 
 std::string Program::shell(const std::string& command) const {
-    const std::string full = "DISPLAY=" + server_->display() + " " + command + " 2>/dev/null";
-    std::string out;
-    if (FILE* pipe = popen(full.c_str(), "r")) {
-        char buffer[4096];
-        size_t n;
-        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-        pclose(pipe);
-    }
-    return out;
+    return runShell("DISPLAY=" + server_->display() + " " + command + " 2>/dev/null").output;
 }
 
 bool Program::start() {

@@ -9,9 +9,9 @@ std::string shellQuoted(const std::string& text) {
     return quoted + "'";
 }
 
-CommandResult runCommand(const std::string& command) {
+CommandResult runShell(const std::string& command) {
     CommandResult result;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return result;
     char buffer[4096];
     size_t n;
@@ -20,3 +20,5 @@ CommandResult runCommand(const std::string& command) {
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
 }
+
+CommandResult runCommand(const std::string& command) { return runShell(command + " 2>&1"); }

@@ -11,4 +11,7 @@ struct CommandResult {
     int status = -1;
     std::string output;
 };
+// The command as given: what it wrote to standard output, and its status.
+CommandResult runShell(const std::string& command);
+// The command with its standard error joined to its standard output.
 CommandResult runCommand(const std::string& command);
