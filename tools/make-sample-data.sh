@@ -2,7 +2,10 @@
 # Writes the bundled sample data, Data/cross.txt (spots), Data/route.txt (roads)
 # and Data/users.txt (demo accounts), from the UTF-8 sources in tools/sample-data/.
 # The program reads and writes these files as GBK text with CR LF line ends, so
-# each source line is converted to GBK and ended with CR LF, the last line too.
+# each source line is converted to GBK and ended with CR LF; the map files end
+# their last row so too. The users file ends without a line break, as a
+# registration leaves it (it writes CR LF before its record), so the first
+# registration adds no empty record.
 # The sources are checked first (tools/check-sample-data.sh); nothing is written
 # when the check fails. The output is deterministic.
 # Usage: tools/make-sample-data.sh   (from any directory)
@@ -18,7 +21,9 @@ mkdir -p "$out"
 for name in cross.txt route.txt users.txt; do
     tmp="$out/$name.tmp"
     # iconv fails on any character that GBK cannot hold, so no text is lost silently.
-    if ! sed 's/$/\r/' "$src/$name" | iconv -f UTF-8 -t GBK >"$tmp"; then
+    trim=(cat)
+    [[ $name == users.txt ]] && trim=(head -c -2)
+    if ! sed 's/$/\r/' "$src/$name" | iconv -f UTF-8 -t GBK | "${trim[@]}" >"$tmp"; then
         rm -f "$tmp"
         echo "make-sample-data: $src/$name holds text that GBK cannot encode" >&2
         exit 1

@@ -171,8 +171,9 @@ TEST_F(LoginE2E, ARegisteredAccountIsAppendedInGbkAndCanLogIn) {
     program.saveScreenshot("login-registered");
     EXPECT_FALSE(isMapScreen(shot)) << "registering does not log in";
     // A line break, then the record in the file's GBK, with no line break
-    // after it; the sample file ends with one, so an empty line stands
+    // after it; the sample file ends without one, so no empty record stands
     // between the old records and the new one.
+    ASSERT_NE(before.substr(before.size() - 2), "\r\n");
     EXPECT_EQ(readBytes(program.file("Data/users.txt")), before + "\r\n" + gbk("新来客") + " abc123");
 
     // The fields keep what was typed, so the login button logs the new user in.
