@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Writes the bundled sample data, Data/cross.txt (spots), Data/route.txt (roads)
-# and Data/users.txt (demo accounts), from the UTF-8 sources in tools/sample-data/.
+# Writes the bundled sample data, cross.txt (spots), route.txt (roads) and
+# users.txt (demo accounts), into Data/ or the folder given, from the UTF-8
+# sources in tools/sample-data/. The install takes its sample data from here,
+# never from Data/, which a run from the checkout or a hand edit may change.
 # The program reads and writes these files as GBK text with CR LF line ends, so
 # each source line is converted to GBK and ended with CR LF; the map files end
 # their last row so too. The users file ends without a line break, as a
@@ -8,12 +10,12 @@
 # registration adds no empty record.
 # The sources are checked first (tools/check-sample-data.sh); nothing is written
 # when the check fails. The output is deterministic.
-# Usage: tools/make-sample-data.sh   (from any directory)
+# Usage: tools/make-sample-data.sh [output-folder]   (from any directory)
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 src="$root/tools/sample-data"
-out="$root/Data"
+out=${1:-"$root/Data"}
 
 "$root/tools/check-sample-data.sh" "$src"
 mkdir -p "$out"
@@ -30,4 +32,4 @@ for name in cross.txt route.txt users.txt; do
     fi
     mv "$tmp" "$out/$name"
 done
-echo "make-sample-data: wrote Data/cross.txt Data/route.txt Data/users.txt"
+echo "make-sample-data: wrote cross.txt route.txt users.txt into $out"

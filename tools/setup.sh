@@ -1,22 +1,36 @@
 #!/usr/bin/env bash
 # Installs what is missing (Debian packages), puts the font in place and
-# builds the program and its tests into build/. Safe to run again.
-#   --sanitize  also builds build-san/: the unit tests, window tests and fuzz
-#               targets compiled by clang with AddressSanitizer and
-#               UndefinedBehaviorSanitizer (what tools/test.sh runs second)
+# builds into build/. Safe to run again.
+#   (no option)  the program, its tests and benchmarks, and every tool the
+#                tests use
+#   --program    only what building and running the program needs, and the
+#                program alone (what tools/start.sh runs)
+#   --package    that, and what packing it as a Debian package needs
+#                (what tools/package.sh runs)
+#   --sanitize   everything, and also build-san/: the unit tests, window
+#                tests and fuzz targets compiled by clang with
+#                AddressSanitizer and UndefinedBehaviorSanitizer (what
+#                tools/test.sh runs second)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-sanitize=false
-[ "${1:-}" = "--sanitize" ] && sanitize=true
+mode=${1:-}
+case $mode in
+  "" | --program | --package | --sanitize) ;;
+  *) echo "setup: unknown option '$mode' (--program, --package or --sanitize)" >&2; exit 2 ;;
+esac
 
-packages=(
-  build-essential cmake pkg-config
-  libsfml-dev libopenal-dev libx11-dev libgl1-mesa-dri
-  libgtest-dev googletest libbenchmark-dev libboost-graph-dev
-  fonts-wqy-microhei
-  xvfb xdotool imagemagick x11-utils desktop-file-utils
-)
-$sanitize && packages+=(clang-14 libfuzzer-14-dev libclang-rt-14-dev)
+packages=(build-essential cmake pkg-config libsfml-dev libopenal-dev libgl1-mesa-dri fonts-wqy-microhei)
+packing=(dpkg-dev file)
+case $mode in
+  --program) ;;
+  --package) packages+=("${packing[@]}") ;;
+  *)
+    packages+=("${packing[@]}"
+      libx11-dev libgtest-dev googletest libbenchmark-dev libboost-graph-dev
+      xvfb xdotool imagemagick x11-utils desktop-file-utils lintian appstream git)
+    ;;
+esac
+[ "$mode" = --sanitize ] && packages+=(clang-14 libfuzzer-14-dev libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -32,14 +46,19 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # The program reads its one font under this name; any TrueType file serves.
+# The tests copy it from here; an install takes it from the font package.
 mkdir -p fonts
 font=fonts/MF-FangHei-Noncommercial-Regular.ttf
 [ -f "$font" ] || cp /usr/share/fonts/truetype/wqy/wqy-microhei.ttc "$font"
 
+# One build folder for all: without GoogleTest it holds the program alone.
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)"
+case $mode in
+  --program | --package) cmake --build build -j"$(nproc)" --target navigation ;;
+  *) cmake --build build -j"$(nproc)" ;;
+esac
 
-if $sanitize; then
+if [ "$mode" = --sanitize ]; then
   # Lightly optimised: these builds are for running the tests once.
   cmake -S . -B build-san -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=Sanitize \
     -DNAV_SANITIZE=ON -DNAV_FUZZ=ON >/dev/null

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what building and packing need, builds the program and writes the
+# Debian package navigation-system_<version>_<arch>.deb into build/, or into
+# the folder given. The last line printed is the package's path.
+# Usage: tools/package.sh [output-folder]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+out=$(realpath -m -- "${1:-$root/build}")
+cd "$root"
+tools/setup.sh --package
+mkdir -p -- "$out"
+log=$(cpack --config build/CPackConfig.cmake -B "$out")
+echo "$log"
+rm -rf -- "$out/_CPack_Packages"
+package=$(sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' <<<"$log")
+[ -f "$package" ] || { echo "package: cpack wrote no package" >&2; exit 1; }
+echo "$package"
