@@ -18,7 +18,6 @@ const sf::Color kPlaceholderGrey(150, 150, 150);
 
 // Login screen widgets at the home view.
 const sf::Vector2i kLoginButton = homeViewPixel(450.f, 625.f);     // "登录系统"
-const sf::Vector2i kRegisterButton = homeViewPixel(450.f, 725.f);  // "注册账号"
 const sf::Vector2i kForgotButton = homeViewPixel(700.f, 725.f);    // "忘记密码"
 const sf::Vector2i kVipButton = homeViewPixel(140.f, 725.f);       // "获取VIP用户"
 // The shared back button at interface (75, 600), origin (50, 50): "退出登录"
@@ -158,11 +157,7 @@ TEST_F(LoginE2E, WrongPasswordKeepsTheLoginScreenWithARedMessage) {
 
 TEST_F(LoginE2E, ARegisteredAccountIsAppendedInGbkAndCanLogIn) {
     const std::string before = readBytes(program.file("Data/users.txt"));
-    program.clickAt(homeViewPixel(500.f, 400.f));
-    program.typeText("新来客");
-    program.key("Tab");
-    program.typeText("abc123");
-    program.clickAt(kRegisterButton);
+    program.registerAccount("新来客", "abc123");
 
     sf::Image shot;
     EXPECT_TRUE(program.waitForScreen(

@@ -40,6 +40,12 @@ std::vector<sf::Vector2i> roadOutlinePixels(sf::Vector2i from, sf::Vector2i to) 
     return {rounded(middle + beside), rounded(middle - beside)};
 }
 
+bool isLoginScreenWithTitle(const sf::Image& shot) {
+    return Program::windowPixel(shot, 5, 5) == sf::Color::Cyan && Program::windowPixel(shot, 635, 475) == sf::Color::Cyan &&
+           Program::windowPixel(shot, homeViewPixel(730.f, 410.f)) == sf::Color::White &&
+           countPixels(shot, sf::IntRect(0, 50, 640, 60), sf::Color::Black) > 1000;
+}
+
 bool nearColour(sf::Color actual, sf::Color expected, int tolerance) {
     return std::abs(actual.r - expected.r) <= tolerance && std::abs(actual.g - expected.g) <= tolerance &&
            std::abs(actual.b - expected.b) <= tolerance;
@@ -87,7 +93,7 @@ std::string Program::shell(const std::string& command) const {
     return runShell("DISPLAY=" + server_->display() + " " + command + " 2>/dev/null").output;
 }
 
-bool Program::start() {
+bool Program::start(int milliseconds) {
     if (server_->display().empty()) return false;
     startedAt_ = std::chrono::steady_clock::now();
     pid_ = fork();
@@ -103,7 +109,7 @@ bool Program::start() {
         execl(executable_.c_str(), executable_.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
-    for (int attempt = 0; attempt < 200 && running(); ++attempt) {
+    while (running() && millisecondsSinceStart() < milliseconds) {
         if (readWindow()) {
             millisecondsToWindow_ = millisecondsSinceStart();
             // The window exists before anything is drawn into it: wait for
@@ -192,6 +198,14 @@ void Program::typeText(const std::string& text) const {
 }
 
 void Program::key(const std::string& keys) const { xdotool("key " + keys); }
+
+void Program::registerAccount(const std::string& name, const std::string& password) const {
+    clickAt(homeViewPixel(500.f, 400.f));
+    typeText(name);
+    key("Tab");
+    typeText(password);
+    clickAt(homeViewPixel(450.f, 725.f));  // "注册账号"
+}
 
 void Program::logIn(const std::string& name, const std::string& password) const {
     clickAt(homeViewPixel(500.f, 400.f));  // the user-name box's centre

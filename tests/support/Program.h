@@ -34,8 +34,8 @@ public:
     std::string file(const std::string& relative) const { return dir_.file(relative); }
 
     // Starts the binary and waits for its window and its first drawn frame
-    // (or the end of the process); false when no window appears.
-    bool start();
+    // (or the end of the process); false when no window appears in time.
+    bool start(int milliseconds = 10000);
     // Sets a variable of the program's environment, replacing the default
     // (ALSOFT_DRIVERS=null); call before start().
     void setEnvironment(const std::string& name, const std::string& value);
@@ -74,6 +74,9 @@ public:
     // Logs in through the login screen's user-name and password fields with
     // the keyboard: click the name box, type, Tab, type, Return.
     void logIn(const std::string& name, const std::string& password) const;
+    // Types a user name and a password into the login screen's fields and
+    // clicks "注册账号".
+    void registerAccount(const std::string& name, const std::string& password) const;
     // Sends the window the close request a window manager sends when its
     // close button is clicked; false when it could not be sent.
     bool requestClose() const;
@@ -149,6 +152,10 @@ std::vector<sf::Vector2i> spotOutlinePixels(sf::Vector2i centre);
 // Pixels just beside the middle of a road bar drawn between two spot centres
 // at the home view (half the bar 5 pixels, outline 2.5 more), on both sides.
 std::vector<sf::Vector2i> roadOutlinePixels(sf::Vector2i from, sf::Vector2i to);
+
+// The login screen with its texts drawn: cyan background, the white
+// user-name box, and the black title (only there when the font was found).
+bool isLoginScreenWithTitle(const sf::Image& shot);
 
 // Each channel within the tolerance.
 bool nearColour(sf::Color actual, sf::Color expected, int tolerance = 0);

@@ -1,0 +1,37 @@
+// tools/start.sh as a newcomer runs it from the checkout: the program starts
+// in a folder of its own with a copy of the sample data, and what the user
+// registers lands there, leaving every file of the checkout as it was.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/Program.h"
+#include "support/RunTree.h"
+#include "support/Shell.h"
+#include "support/TempDir.h"
+
+namespace {
+
+std::string checkoutStatus() { return runShell("git -C " + shellQuoted(sourceDir()) + " status --porcelain").output; }
+
+TEST(StartCommandE2E, RunsTheProgramOutsideTheCheckout) {
+    const std::string before = checkoutStatus();
+    Program program("1024x768x24", sourceDir() + "/tools/start.sh");
+    const std::string folder = program.file("working folder");
+    program.setEnvironment("NAVIGATION_HOME", folder);
+    // The start command first checks the packages and the build.
+    ASSERT_TRUE(program.start(120000)) << program.standardErrorTail();
+    ASSERT_TRUE(program.waitForScreen(isLoginScreenWithTitle, 3000));
+
+    program.registerAccount("newbie", "abc123");
+    EXPECT_TRUE(program.waitForScreen(
+        [](const sf::Image& s) { return countPixels(s, sf::IntRect(200, 405, 300, 40), sf::Color::Green) > 50; }, 2000))
+        << "\"注册成功\" in green";
+    program.key("Escape");
+    EXPECT_EQ(program.waitForExit(3000), 0);
+
+    EXPECT_EQ(readBytes(folder + "/Data/users.txt"), readBytes(sourceDir() + "/Data/users.txt") + "\r\nnewbie abc123");
+    EXPECT_EQ(checkoutStatus(), before);
+}
+
+}  // namespace
