@@ -1,4 +1,3 @@
-#include <functional>
 #include <gtest/gtest.h>
 
 #include "base/TextConvert.h"
@@ -151,24 +150,13 @@ TEST_F(LoginScreenWindow, BothLinksOpenTheQrPageWithTheirCaptionAndBackReturns) 
     EXPECT_EQ(a.frame.screen, kLoginScreen);
     EXPECT_TRUE(a.window.isOpen());  // the quit button lies under 返回 on the login screen
 
-    // A click on 登录系统 hides the message first; Return after a refused
-    // attempt finds it shown and leaves it so.
+    // A click on 登录系统 hides the message first, and the login leaves it so.
     click(buttonPixel(a.backButton));
     fillFields(L"云栖客", L"5820413");
     clickButton(a.login.loginButton);
     EXPECT_TRUE(a.login.adminLoginDone);
     EXPECT_FALSE(a.login.messageVisible);
     a.drawScreen();
-    click(buttonPixel(a.backButton));
-    fillFields(L"云栖客", L"582041");
-    send(keyPress(sf::Keyboard::Return));
-    EXPECT_EQ(message(), L"密码错误");
-    typeText(L"3");
-    send(keyPress(sf::Keyboard::Return));
-    EXPECT_TRUE(a.login.messageVisible);
-    EXPECT_EQ(message(), L"登录成功");
-    a.drawScreen();
-    EXPECT_EQ(a.frame.screen, kAdminScreen);
 
     click(buttonPixel(a.backButton));
     clickButton(a.login.vipButton);
@@ -207,36 +195,23 @@ TEST_F(LoginScreenWindow, LogoutResetsTheLoginScreenAndTheView) {
     EXPECT_EQ(a.frame.screen, kUserScreen);
 }
 
-// Whatever the last session left on the map, the next one starts at rest:
-// nothing selected or outlined, the help text and the settings button.
+// Whatever the last session left on the map (here a route, outlined, its
+// end spot selected), the next one starts at rest: nothing selected or
+// outlined, the help text and the settings button.
 TEST_F(LoginScreenWindow, LogoutLeavesNothingOfTheSessionForTheNext) {
-    struct Case {
-        const char* session;
-        std::function<void(App&)> leave;
-    };
-    const Case cases[] = {
-        {"a spot clicked", [this](App&) { click(spotPixel(1)); }},
-        {"a route shown",
-         [this](App&) {
-             shiftClick(spotPixel(11));
-             shiftClick(spotPixel(25));
-             EXPECT_FALSE(outlinedRoads().empty()) << "the route is shown";
-         }},
-    };
-    for (const Case& c : cases) {
-        App& a = startAsUser();
-        c.leave(a);
-        click(buttonPixel(a.backButton));
-        logIn(L"小明", L"xm8888");
-        EXPECT_FALSE(a.selection.selected) << c.session;
-        EXPECT_TRUE(outlinedSpots().empty()) << c.session;
-        EXPECT_TRUE(outlinedRoads().empty()) << c.session;
-        EXPECT_EQ(a.panel.title.getString(), L"使用帮助") << c.session;
-        EXPECT_EQ(a.panel.body.getString(), kHelpText) << c.session;
-        const sf::Vector2i settingsFill = interfacePixel({560.f, 400.f});
-        EXPECT_EQ(frame().getPixel(settingsFill.x, settingsFill.y), sf::Color::Red) << c.session << ": 系统设置";
-        app.reset();
-    }
+    App& a = startAsUser();
+    shiftClick(spotPixel(11));
+    shiftClick(spotPixel(25));
+    ASSERT_FALSE(outlinedRoads().empty());
+    click(buttonPixel(a.backButton));
+    logIn(L"小明", L"xm8888");
+    EXPECT_FALSE(a.selection.selected);
+    EXPECT_TRUE(outlinedSpots().empty());
+    EXPECT_TRUE(outlinedRoads().empty());
+    EXPECT_EQ(a.panel.title.getString(), L"使用帮助");
+    EXPECT_EQ(a.panel.body.getString(), kHelpText);
+    const sf::Vector2i settingsFill = interfacePixel({560.f, 400.f});
+    EXPECT_EQ(frame().getPixel(settingsFill.x, settingsFill.y), sf::Color::Red) << "系统设置";
 }
 
 TEST_F(LoginScreenWindow, LogoutMasksTheNextPersonsPassword) {

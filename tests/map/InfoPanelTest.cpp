@@ -143,7 +143,6 @@ TEST(InfoPanel, TheBarAreaIsTheDrawnBarTheBoxAlsoTheEmptyMapBesideIt) {
     const Case cases[] = {
         {"on the axis", middle, 0.f, true, true},
         {"empty map beside the diagonal", {400.f, 150.f}, 0.f, true, false},
-        {"8 units across the axis", middle + 8.f * across, 0.f, true, true},
         {"12 units across the axis", middle + 12.f * across, 0.f, true, false},
         {"12 units across, outlined", middle + 12.f * across, kHighlightThickness, true, true},
         {"just behind the start", {128.2f, 127.6f}, 0.f, true, false},
