@@ -25,16 +25,23 @@ sf::RectangleShape makeInputBox(sf::Vector2f position) {
     return box;
 }
 
-void showMessage(LoginScreen& screen, const OutcomeMessage& outcome) {
+void setMessage(LoginScreen& screen, const OutcomeMessage& outcome) {
     screen.message.setString(outcome.text);
     screen.message.setFillColor(messageColor(outcome));
+}
+
+void showMessage(LoginScreen& screen, const OutcomeMessage& outcome) {
+    setMessage(screen, outcome);
     screen.messageVisible = true;
 }
 
+// The administrator's login leaves the message as visible as it was: hidden
+// after a click on 登录系统, which hides it first.
 void attemptLoginFromScreen(LoginScreen& screen, LoginContext context) {
     const sf::String name = screen.userName.typedText();
     const LoginOutcome outcome = attemptLogin(context.usersPath, context.accounts, name, screen.password.content);
-    showMessage(screen, outcomeMessage(outcome));
+    if (outcome == LoginOutcome::Administrator) setMessage(screen, outcomeMessage(outcome));
+    else showMessage(screen, outcomeMessage(outcome));
     if (outcome != LoginOutcome::Administrator && outcome != LoginOutcome::OrdinaryUser) return;
     context.userLine.setString(userLineText(name, outcome));
     if (outcome == LoginOutcome::Administrator) screen.adminLoginDone = true;
@@ -57,8 +64,7 @@ void moveFocusToPassword(LoginScreen& screen) {
     screen.password.refreshDisplay();
 }
 
-void toggleShowPassword(LoginScreen& screen) {
-    const bool show = screen.nextClickShows;
+void setShowPassword(LoginScreen& screen, bool show) {
     screen.showPasswordBox.setFillColor(show ? sf::Color::Green : sf::Color::Red);
     screen.nextClickShows = !show;
     screen.password.setShowPlain(show);
@@ -121,7 +127,7 @@ void handleLoginKeys(LoginScreen& screen, const sf::Event& event, LoginContext c
 LoginAction handleLoginClick(LoginScreen& screen, sf::Vector2f point, LoginContext context) {
     screen.userName.handleClick(point);
     screen.password.handleClick(point);
-    if (screen.showPasswordBox.getGlobalBounds().contains(point)) toggleShowPassword(screen);
+    if (screen.showPasswordBox.getGlobalBounds().contains(point)) setShowPassword(screen, screen.nextClickShows);
     screen.messageVisible = false;
     if (buttonHit(screen.loginButton, point)) attemptLoginFromScreen(screen, context);
     if (buttonHit(screen.registerButton, point) && !registerFromScreen(screen, context)) return LoginAction::None;
@@ -163,4 +169,6 @@ void resetLoginScreen(LoginScreen& screen) {
     screen.messageVisible = false;
     screen.userName.reset();
     screen.password.reset();
+    // The next person's password is masked until they ask to see it.
+    setShowPassword(screen, false);
 }

@@ -112,6 +112,9 @@ void App::finishFrame() {
     frame.previousScreen = frame.screen;
 }
 
+// Nothing of this session waits for the next: the panels close, an edit not
+// confirmed is dropped and the side panel comes to rest with the help text.
+// The press's map click then runs on the login screen's view.
 void App::logout() {
     changeScreen(kLoginScreen);
     resetLoginScreen(login);
@@ -119,7 +122,10 @@ void App::logout() {
     closeToolPanels(tools);
     resetDrawingPanel(editor.drawing, editor.status, map, pick);
     resetUserTable(userTable);
-    panel.body.setString(kHelpText);
+    if (editor.property.editing) showPropertyValues(editor.property, properties);
+    hideStatus(editor.status);
+    panel.routePickIdle = true;
+    showHelpAtRest(panel, true);
 }
 
 InfoTargets App::infoTargets() { return InfoTargets{selection, panel, console()}; }

@@ -75,8 +75,9 @@ bool pickRoadEnd(DrawingPanel& panel, EditorSession& session, sf::Vector2f mapPo
     return true;
 }
 
-// The object a plain click would select there: a spot before any road,
-// since a spot's centre lies in the box of every road that ends at it.
+// The object under the point: a spot before any road, since a road's bar
+// runs under the spots it joins; a road only where its bar is drawn, so a
+// click on empty map beside it deletes nothing.
 void deleteAt(EditorSession& session, sf::Vector2f mapPoint) {
     MapModel& map = session.map;
     for (int n = 1; n <= map.spotCount; ++n) {
@@ -86,7 +87,7 @@ void deleteAt(EditorSession& session, sf::Vector2f mapPoint) {
     }
     for (int n = 1; n <= map.roadCount; ++n) {
         Road& road = map.roads[n];
-        if (!roadEndsValid(map, road) || !hitRoad(road, mapPoint, session.info)) continue;
+        if (!roadEndsValid(map, road) || !hitRoad(road, mapPoint, session.info, RoadArea::Bar)) continue;
         deleteSelected(session);
         return;
     }

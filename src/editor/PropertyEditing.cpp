@@ -64,13 +64,16 @@ void confirmEdit(PropertyEditor& editor, EditorSession& session) {
     const auto slots = inputOrder(values);
     for (int i = 0; i < kPropertyValueCount; ++i) *slots[i] = typed[i];
     showStatus(session.status, L"修改成功", sf::Color::Green);
-    showPropertyValues(editor, values);
     if (!storePropertyValues(values, session.map)) {
+        showPropertyValues(editor, values);
         showStatus(session.status, L"保存失败", sf::Color::Red);
         return;
     }
     const bool spot = values.kind == SelectedKind::Spot;
     commitEdit(session, spot, !spot);
+    // The panel shows the values as the rebuilt object reads them.
+    loadPropertyValues(values, session.map, values.kind, values.number);
+    showPropertyValues(editor, values);
 }
 
 void handleViewingClick(PropertyEditor& editor, EditorSession& session, sf::Vector2f point) {

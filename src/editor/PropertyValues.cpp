@@ -1,6 +1,8 @@
 #include "editor/PropertyValues.h"
 
 #include "base/TextConvert.h"
+#include "base/Truncate.h"
+#include "map/InfoPanel.h"
 
 std::array<sf::String*, kPropertyValueCount> inputOrder(PropertyValues& values) {
     return {&values.type, &values.name, &values.placeFirst, &values.placeSecond, &values.measure, &values.grade};
@@ -19,9 +21,8 @@ const std::array<int, kPropertyValueCount>& rowFields(SelectedKind kind) {
 namespace {
 
 // The row of the object, or null when the number names no row in use.
-template <typename Map>
-auto rowOf(Map& map, SelectedKind kind, int number) -> decltype(&map.spotTable.rows[0]) {
-    auto& table = kind == SelectedKind::Spot ? map.spotTable : map.roadTable;
+TableRow* rowOf(MapModel& map, SelectedKind kind, int number) {
+    TextTable& table = kind == SelectedKind::Spot ? map.spotTable : map.roadTable;
     if (number < 1 || number > table.count) return nullptr;
     return &table.rows[number - 1];
 }
@@ -29,16 +30,32 @@ auto rowOf(Map& map, SelectedKind kind, int number) -> decltype(&map.spotTable.r
 }  // namespace
 
 bool loadPropertyValues(PropertyValues& values, const MapModel& map, SelectedKind kind, int number) {
-    const TableRow* row = rowOf(map, kind, number);
-    if (!row) return false;
+    const bool spot = kind == SelectedKind::Spot;
+    if (number < 1 || number > (spot ? map.spotCount : map.roadCount)) return false;
     values.kind = kind;
     values.number = number;
     values.deleted = false;
-    const auto slots = inputOrder(values);
-    const auto& fields = rowFields(kind);
-    for (int i = 0; i < kPropertyValueCount; ++i) *slots[i] = narrowToWide((*row)[fields[i]]);
-    values.measureUnit = kind == SelectedKind::Spot ? L"元" : L"米";
-    values.gradeUnit = kind == SelectedKind::Spot ? L"星" : L"千米/时";
+    if (spot) {
+        const Spot& object = map.spots[number];
+        values.type = object.type;
+        values.name = object.name;
+        values.placeFirst = intText(truncateToInt(object.getPosition().x));
+        values.placeSecond = intText(truncateToInt(object.getPosition().y));
+        values.measure = realText(object.cost);
+        values.grade = intText(object.rating);
+        values.measureUnit = object.costUnit;
+        values.gradeUnit = object.ratingUnit;
+    } else {
+        const Road& object = map.roads[number];
+        values.type = object.type;
+        values.name = object.name;
+        values.placeFirst = intText(object.endSpot);
+        values.placeSecond = intText(object.startSpot);
+        values.measure = intText(truncateToInt(object.length));
+        values.grade = intText(object.speedLimit);
+        values.measureUnit = object.lengthUnit;
+        values.gradeUnit = object.speedUnit;
+    }
     return true;
 }
 

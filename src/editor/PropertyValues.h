@@ -1,7 +1,8 @@
 #pragma once
 // The values of the selected spot or road as the property editor shows and
-// edits them, loaded from the object's row of its text table. In input
-// order: type, name, the place pair, the measure and the grade.
+// edits them, taken from the object as built from its row (so a row's 0120
+// shows as 120), and stored back into the row. In input order: type, name,
+// the place pair, the measure and the grade.
 #include <SFML/System/String.hpp>
 #include <array>
 
@@ -32,8 +33,10 @@ std::array<sf::String*, kPropertyValueCount> inputOrder(PropertyValues& values);
 std::array<const sf::String*, kPropertyValueCount> inputOrder(const PropertyValues& values);
 const std::array<int, kPropertyValueCount>& rowFields(SelectedKind kind);
 
-// Loads the row of spot or road number n, by kind. Numbers outside the
-// table's rows in use leave the values as they were and return false.
+// Loads spot or road number n, by kind: x, y, the rating, the road's ends,
+// length and speed limit as whole numbers (truncated toward zero), the cost
+// as a real. Numbers outside the objects built leave the values as they were
+// and return false.
 bool loadPropertyValues(PropertyValues& values, const MapModel& map, SelectedKind kind, int number);
 
 // Loads the selected object's row when the selection was hit again since the

@@ -8,13 +8,9 @@
 
 namespace {
 
-sf::String number(int value) { return narrowToWide(intToText(value)); }
-sf::String real(float value) { return narrowToWide(floatToText(value)); }
-
 // The shape of both hit tests: a miss removes the item's highlight; a hit
-// highlights the item. Returns whether the point hits.
-bool hitArea(sf::Shape& shape, sf::Vector2f point) {
-    const bool hit = shape.getGlobalBounds().contains(point);
+// highlights the item. Returns whether it was hit.
+bool highlightIf(sf::Shape& shape, bool hit) {
     shape.setOutlineThickness(hit ? kHighlightThickness : 0.f);
     return hit;
 }
@@ -31,30 +27,39 @@ void select(InfoTargets targets, SelectedKind kind, int number, const wchar_t* t
 
 }  // namespace
 
+sf::String intText(int value) { return narrowToWide(intToText(value)); }
+
+sf::String realText(float value) { return narrowToWide(floatToText(value)); }
+
 sf::String spotInfoText(const Spot& spot) {
     const sf::Vector2f position = spot.getPosition();
-    return L"序号:" + number(spot.number) + L"\n\n类型:" + spot.type + L"\n\n名称:" + spot.name + L"\n\n坐标:(" +
-           number(truncateToInt(position.x)) + L"," + number(truncateToInt(position.y)) + L")" +
-           L"\n\n客户评价:" + number(spot.rating) + L"星" + L"\n\n花费:" + real(spot.cost) + L"元";
+    return L"序号:" + intText(spot.number) + L"\n\n类型:" + spot.type + L"\n\n名称:" + spot.name + L"\n\n坐标:(" +
+           intText(truncateToInt(position.x)) + L"," + intText(truncateToInt(position.y)) + L")" +
+           L"\n\n客户评价:" + intText(spot.rating) + L"星" + L"\n\n花费:" + realText(spot.cost) + L"元";
 }
 
 sf::String roadInfoText(const Road& road) {
-    return L"类型:" + road.type + L"\n\n名称:" + road.name + L"\n\n长度:" + number(truncateToInt(road.length)) +
-           L"米" + L"\n\n限制速度:" + number(road.speedLimit) + L"千米/时";
+    return L"类型:" + road.type + L"\n\n名称:" + road.name + L"\n\n长度:" + intText(truncateToInt(road.length)) +
+           L"米" + L"\n\n限制速度:" + intText(road.speedLimit) + L"千米/时";
 }
 
 bool spotContains(const Spot& spot, sf::Vector2f point) { return spot.circle.getGlobalBounds().contains(point); }
 
-bool roadContains(const Road& road, sf::Vector2f point) { return road.bar.getGlobalBounds().contains(point); }
+// The bar's local bounds take in its outline, so the point brought back into
+// the bar's own frame is tested against the drawn rectangle.
+bool roadContains(const Road& road, sf::Vector2f point, RoadArea area) {
+    if (area == RoadArea::Box) return road.bar.getGlobalBounds().contains(point);
+    return road.bar.getLocalBounds().contains(road.bar.getInverseTransform().transformPoint(point));
+}
 
 bool hitSpot(Spot& spot, sf::Vector2f point, InfoTargets targets) {
-    if (!hitArea(spot.circle, point)) return false;
+    if (!highlightIf(spot.circle, spotContains(spot, point))) return false;
     select(targets, SelectedKind::Spot, spot.number, L"景点情况", spotInfoText(spot));
     return true;
 }
 
-bool hitRoad(Road& road, sf::Vector2f point, InfoTargets targets) {
-    if (!hitArea(road.bar, point)) return false;
+bool hitRoad(Road& road, sf::Vector2f point, InfoTargets targets, RoadArea area) {
+    if (!highlightIf(road.bar, roadContains(road, point, area))) return false;
     char coefficient[32];
     std::snprintf(coefficient, sizeof coefficient, "%f\n", road.congestion);
     targets.console << coefficient << std::flush;

@@ -84,7 +84,14 @@ TEST_F(LoginE2E, AdministratorScreenFollowsHalfASecondAfterTheLogin) {
     program.clickAt(homeViewPixel(500.f, 400.f));
     program.typeText("云栖客");
     program.key("Tab");
-    program.typeText("5820413");
+    // A refused attempt first: the administrator's login leaves its message
+    // shown, now green.
+    program.typeText("582041");
+    program.key("Return");
+    ASSERT_TRUE(program.waitForScreen(
+        [](const sf::Image& s) { return countPixels(s, kMessageArea, sf::Color::Red) > 50; }, 2000))
+        << "\"密码错误\" in red";
+    program.typeText("3");
     pause(100);
     program.saveScreenshot("login-admin-typed");
 

@@ -47,7 +47,7 @@ TEST_F(LoginScreenWindow, ReturnInUserNameFieldOnlyMovesTheFocus) {
     EXPECT_TRUE(a.login.adminLoginDone);
 }
 
-TEST_F(LoginScreenWindow, AdministratorLoginShowsSuccessForHalfASecondThenItsScreen) {
+TEST_F(LoginScreenWindow, AdministratorLoginLeavesTheMessageAsItWasThenItsScreenAfterHalfASecond) {
     App& a = startApp();
     logIn(L"云栖客", L"5820413");
     EXPECT_EQ(a.frame.screen, kAdminScreen);
@@ -55,6 +55,7 @@ TEST_F(LoginScreenWindow, AdministratorLoginShowsSuccessForHalfASecondThenItsScr
     EXPECT_EQ(sleeps, std::vector<int>{500});
     EXPECT_EQ(message(), L"登录成功");
     EXPECT_EQ(a.login.message.getFillColor(), sf::Color::Green);
+    EXPECT_FALSE(a.login.messageVisible) << "Tab hid it";
     EXPECT_EQ(a.userLine.getString(), L"用户名：云栖客\n用户类型：系统管理员");
     EXPECT_EQ(a.backButton.getString(), L"退出登录");
 
@@ -149,6 +150,15 @@ TEST_F(LoginScreenWindow, BothLinksOpenTheQrPageWithTheirCaptionAndBackReturns) 
     EXPECT_EQ(a.frame.screen, kLoginScreen);
     EXPECT_TRUE(a.window.isOpen());  // the quit button lies under 返回 on the login screen
 
+    // A click on 登录系统 hides the message first, and the login leaves it so.
+    click(buttonPixel(a.backButton));
+    fillFields(L"云栖客", L"5820413");
+    clickButton(a.login.loginButton);
+    EXPECT_TRUE(a.login.adminLoginDone);
+    EXPECT_FALSE(a.login.messageVisible);
+    a.drawScreen();
+
+    click(buttonPixel(a.backButton));
     clickButton(a.login.vipButton);
     EXPECT_EQ(a.frame.screen, kQrPage);
     EXPECT_EQ(a.qrPage.caption.getString(), L"扫码支付为你提供VIP账号");
@@ -185,17 +195,35 @@ TEST_F(LoginScreenWindow, LogoutResetsTheLoginScreenAndTheView) {
     EXPECT_EQ(a.frame.screen, kUserScreen);
 }
 
-TEST_F(LoginScreenWindow, SelectionAndPanelTitleSurviveLogout) {
+// Whatever the last session left on the map (here a route, outlined, its
+// end spot selected), the next one starts at rest: nothing selected or
+// outlined, the help text and the settings button.
+TEST_F(LoginScreenWindow, LogoutLeavesNothingOfTheSessionForTheNext) {
     App& a = startAsUser();
-    click(spotPixel(1));
+    shiftClick(spotPixel(11));
+    shiftClick(spotPixel(25));
+    ASSERT_FALSE(outlinedRoads().empty());
     click(buttonPixel(a.backButton));
-    EXPECT_EQ(a.panel.body.getString(), kHelpText);
-
     logIn(L"小明", L"xm8888");
-    EXPECT_TRUE(a.selection.selected);
-    EXPECT_EQ(a.selection.spotNumber, 1);
-    EXPECT_EQ(outlinedSpots(), std::vector<int>{1});
-    EXPECT_EQ(a.panel.title.getString(), L"景点情况");
+    EXPECT_FALSE(a.selection.selected);
+    EXPECT_TRUE(outlinedSpots().empty());
+    EXPECT_TRUE(outlinedRoads().empty());
+    EXPECT_EQ(a.panel.title.getString(), L"使用帮助");
+    EXPECT_EQ(a.panel.body.getString(), kHelpText);
+    const sf::Vector2i settingsFill = interfacePixel({560.f, 400.f});
+    EXPECT_EQ(frame().getPixel(settingsFill.x, settingsFill.y), sf::Color::Red) << "系统设置";
+}
+
+TEST_F(LoginScreenWindow, LogoutMasksTheNextPersonsPassword) {
+    App& a = startApp();
+    clickCentre(a.login.showPasswordBox);
+    logIn(L"游客", L"123456");
+    click(buttonPixel(a.backButton));
+    EXPECT_EQ(a.login.showPasswordBox.getFillColor(), sf::Color::Red);
+    fillFields(L"小明", L"xm8888");
+    EXPECT_EQ(a.login.password.text.getString(), L"******");
+    clickCentre(a.login.showPasswordBox);
+    EXPECT_EQ(a.login.password.text.getString(), L"xm8888") << "the next click shows it";
 }
 
 TEST_F(LoginScreenWindow, FocusedUserNameFieldBlinksFromTheClock) {

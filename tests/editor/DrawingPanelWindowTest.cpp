@@ -202,6 +202,26 @@ TEST_F(DrawingPanelWindow, DeleteModeRemovesTheSpotClickedWithItsRoadsAndStaysOn
     EXPECT_FALSE(isOpen(a.tools, ToolPanel::Drawing));
 }
 
+// Road 2 (西环高速) runs down from spot 6 to spot 11, leaning left; road 10
+// (机场高速) crosses the map diagonally, its box over the middle of road 19.
+TEST_F(DrawingPanelWindow, DeleteModeRemovesARoadOnlyWhereItsBarIsDrawn) {
+    App& a = startAsAdmin();
+    openDrawingPanel();
+    clickToggle(drawing().remove);
+    const sf::Vector2i beside = mapPixel({-118.f, 330.f});
+    ASSERT_TRUE(roadContains(a.map.roads[2], mapPoint(beside)));
+    const std::string roads = roadsFile();
+    click(beside);
+    EXPECT_EQ(roadsFile(), roads) << "a click on empty map deletes nothing";
+
+    ASSERT_TRUE(roadContains(a.map.roads[10], mapPoint(roadPixel(19))));
+    const std::vector<std::string> road10 = roadsFileRow(10), road20 = roadsFileRow(20);
+    click(roadPixel(19));
+    EXPECT_EQ(a.map.roadCount, 42);
+    EXPECT_EQ(roadsFileRow(10), road10);
+    EXPECT_EQ(roadsFileRow(19), road20) << "road 19 went, the later ones moved up";
+}
+
 TEST_F(DrawingPanelWindow, AFileThatCannotBeWrittenIsReportedAndTheChangeKept) {
     App& a = startAsAdmin();
     const std::string spots = spotsFile(), roads = roadsFile();

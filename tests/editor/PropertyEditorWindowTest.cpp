@@ -222,7 +222,7 @@ TEST_F(PropertyEditorWindow, TheFocusedInputBlinksWhileEditing) {
     EXPECT_EQ(editor().inputs[kNameInput].content, L"川味小厨") << "only the focused input";
 }
 
-TEST_F(PropertyEditorWindow, WhileEditingAPressOnTheMapChangesNoSelectionAndLogoutKeepsTheEdit) {
+TEST_F(PropertyEditorWindow, WhileEditingAPressOnTheMapChangesNoSelectionAndLogoutDropsTheEdit) {
     App& a = startAsAdmin();
     editSpot(7);
     clickBox(editor().inputs[kTypeInput].box);
@@ -233,15 +233,17 @@ TEST_F(PropertyEditorWindow, WhileEditingAPressOnTheMapChangesNoSelectionAndLogo
     EXPECT_TRUE(editor().editing);
 
     retype(kNameInput, L"小厨");
+    const std::string spots = spotsFile();
     click(buttonPixel(a.backButton));
     ASSERT_EQ(a.frame.screen, kLoginScreen);
     logIn(L"云栖客", L"5820413");
     ASSERT_EQ(a.frame.screen, kAdminScreen);
-    EXPECT_TRUE(a.selection.selected);
-    EXPECT_TRUE(editor().editing);
-    EXPECT_EQ(editor().inputs[kNameInput].typedText(), L"小厨");
-    clickButton(editor().confirmButton);
-    EXPECT_EQ(narrowToWide(spotsFileRow(7)[1]), L"小厨");
+    EXPECT_FALSE(a.selection.selected);
+    EXPECT_FALSE(editor().editing);
+    EXPECT_TRUE(outlinedSpots().empty());
+    EXPECT_EQ(spotsFile(), spots);
+    click(spotPixel(7));
+    EXPECT_EQ(editor().inputs[kNameInput].text.getString(), L"川味小厨") << "the stored name";
 }
 
 TEST_F(PropertyEditorWindow, DeleteFromThePanelRemovesTheObjectAndLeavesItsValuesShown) {

@@ -17,14 +17,20 @@ std::unique_ptr<MapModel> marketAndBank() {
     auto map = emptyMap();
     addSpotRow(*map, L"超市", L"惠民超市", 4, 100, 120, "35.5");
     addSpotRow(*map, L"银行", L"农商银行", 3, 400, 500, "5");
+    buildMap(*map);
     return map;
 }
 
 }  // namespace
 
-TEST(PropertyValues, LoadedFromTheSelectedRowInInputOrder) {
+TEST(PropertyValues, LoadedFromTheBuiltObjectInInputOrderWithNumbersAsThePanelWritesThem) {
     auto map = marketAndBank();
     addRoadRow(*map, kOrdinary, L"长街", 1500, 60, 2, 1);
+    // Numbers as a hand edit may leave them in a row.
+    map->spotTable.rows[0][3] = "0100";
+    map->spotTable.rows[0][5] = "35.50";
+    map->roadTable.rows[0][3] = "060";
+    buildMap(*map);
     const Expected cases[] = {
         {SelectedKind::Spot, 1, {L"超市", L"惠民超市", L"100", L"120", L"35.5", L"4"}, L"元", L"星"},
         {SelectedKind::Road, 1, {L"普通道路", L"长街", L"2", L"1", L"1500", L"60"}, L"米", L"千米/时"},
@@ -87,6 +93,7 @@ TEST(PropertyValues, AnEditInProgressIsNotReloadedAndADeletionMarkIsClearedByThe
 TEST(PropertyValues, StoredIntoTheFieldsOfTheirRowAsGbkText) {
     auto map = marketAndBank();
     addRoadRow(*map, kOrdinary, L"长街", 1500, 60, 2, 1);
+    buildMap(*map);
     PropertyValues spot;
     loadPropertyValues(spot, *map, SelectedKind::Spot, 2);
     spot.type = L"美食";
