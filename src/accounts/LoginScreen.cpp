@@ -40,8 +40,8 @@ void showMessage(LoginScreen& screen, const OutcomeMessage& outcome) {
 void attemptLoginFromScreen(LoginScreen& screen, LoginContext context) {
     const sf::String name = screen.userName.typedText();
     const LoginOutcome outcome = attemptLogin(context.usersPath, context.accounts, name, screen.password.content);
-    if (outcome == LoginOutcome::Administrator) setMessage(screen, outcomeMessage(outcome));
-    else showMessage(screen, outcomeMessage(outcome));
+    setMessage(screen, outcomeMessage(outcome));
+    if (outcome != LoginOutcome::Administrator) screen.messageVisible = true;
     if (outcome != LoginOutcome::Administrator && outcome != LoginOutcome::OrdinaryUser) return;
     context.userLine.setString(userLineText(name, outcome));
     if (outcome == LoginOutcome::Administrator) screen.adminLoginDone = true;

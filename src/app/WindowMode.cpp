@@ -13,9 +13,9 @@ bool usable(const sf::RenderWindow& window, const sf::VideoMode& mode) {
            window.getSize() == sf::Vector2u(mode.width, mode.height);
 }
 
-}  // namespace
-
 sf::VideoMode fullScreenMode() { return kWindowMode.isValid() ? kWindowMode : sf::VideoMode::getDesktopMode(); }
+
+}  // namespace
 
 bool switchWindowMode(sf::RenderWindow& window, bool fullScreen, const sf::ContextSettings& settings,
                       std::ostream& console, bool& warned) {
