@@ -127,29 +127,3 @@ TEST(InfoPanel, RoadToNoSpotIsNeverHit) {
     EXPECT_FALSE(mapClick(*map, {300.f, 300.f}, p.targets()));
     EXPECT_EQ(p.console.str(), "");
 }
-
-// Road 1 runs from (130, 130) along (0.6, 0.8) for 500 units; its box spans
-// x 122..438 and y 124..536.
-TEST(InfoPanel, TheBarAreaIsTheDrawnBarTheBoxAlsoTheEmptyMapBesideIt) {
-    auto map = diagonalMap();
-    Road& road = map->roads[1];
-    const sf::Vector2f middle(280.f, 330.f), across(-0.8f, 0.6f);
-    struct Case {
-        const char* where;
-        sf::Vector2f point;
-        float outline;
-        bool inBox, onBar;
-    };
-    const Case cases[] = {
-        {"on the axis", middle, 0.f, true, true},
-        {"empty map beside the diagonal", {400.f, 150.f}, 0.f, true, false},
-        {"12 units across the axis", middle + 12.f * across, 0.f, true, false},
-        {"12 units across, outlined", middle + 12.f * across, kHighlightThickness, true, true},
-        {"just behind the start", {128.2f, 127.6f}, 0.f, true, false},
-    };
-    for (const Case& c : cases) {
-        road.bar.setOutlineThickness(c.outline);
-        EXPECT_EQ(roadContains(road, c.point, RoadArea::Box), c.inBox) << c.where;
-        EXPECT_EQ(roadContains(road, c.point, RoadArea::Bar), c.onBar) << c.where;
-    }
-}
