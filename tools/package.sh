@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Installs what building and packing need, builds the program and writes the
 # Debian package navigation-system_<version>_<arch>.deb into build/, or into
-# the folder given. The last line printed is the package's path.
+# the folder given. The last line printed is the package's path. With
+# $NAV_BUILD_DIR set, that folder takes the place of build/.
 # Usage: tools/package.sh [output-folder]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-out=$(realpath -m -- "${1:-$root/build}")
+build=$(realpath -m -- "${NAV_BUILD_DIR:-$root/build}")
+export NAV_BUILD_DIR=$build
+out=$(realpath -m -- "${1:-$build}")
 cd "$root"
 tools/setup.sh --package
 mkdir -p -- "$out"
-log=$(cpack --config build/CPackConfig.cmake -B "$out")
+log=$(cpack --config "$build/CPackConfig.cmake" -B "$out")
 echo "$log"
 rm -rf -- "$out/_CPack_Packages"
 package=$(sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' <<<"$log")

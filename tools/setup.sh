@@ -11,8 +11,12 @@
 #                tests and fuzz targets compiled by clang with
 #                AddressSanitizer and UndefinedBehaviorSanitizer (what
 #                tools/test.sh runs second)
+# The build folder is build/ in the checkout, or $NAV_BUILD_DIR when set
+# (the tests of the start and package commands build in folders of their own).
 set -euo pipefail
-cd "$(dirname "$0")/.."
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(realpath -m -- "${NAV_BUILD_DIR:-$root/build}")
+cd "$root"
 mode=${1:-}
 case $mode in
   "" | --program | --package | --sanitize) ;;
@@ -36,9 +40,15 @@ for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
   sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+      echo "setup: missing packages ${missing[*]}; as root, run: apt-get install ${missing[*]}" >&2
+      exit 1
+    fi
+    sudo="sudo"
+  fi
+  echo "Installing: ${missing[*]}"
   # Waits for another package manager's lock instead of failing at once.
   apt=(apt-get -o DPkg::Lock::Timeout=300)
   $sudo "${apt[@]}" update -qq
@@ -51,16 +61,22 @@ mkdir -p fonts
 font=fonts/MF-FangHei-Noncommercial-Regular.ttf
 [ -f "$font" ] || cp /usr/share/fonts/truetype/wqy/wqy-microhei.ttc "$font"
 
-# One build folder for all: without GoogleTest it holds the program alone.
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# One build folder for all: the program alone, or with the tests, benchmarks
+# and everything they need.
 case $mode in
-  --program | --package) cmake --build build -j"$(nproc)" --target navigation ;;
-  *) cmake --build build -j"$(nproc)" ;;
+  --program | --package)
+    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNAV_TESTS=OFF >/dev/null
+    cmake --build "$build" -j"$(nproc)" --target navigation
+    ;;
+  *)
+    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNAV_TESTS=ON >/dev/null
+    cmake --build "$build" -j"$(nproc)"
+    ;;
 esac
 
 if [ "$mode" = --sanitize ]; then
   # Lightly optimised: these builds are for running the tests once.
   cmake -S . -B build-san -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=Sanitize \
-    -DNAV_SANITIZE=ON -DNAV_FUZZ=ON >/dev/null
+    -DNAV_SANITIZE=ON -DNAV_TESTS=ON -DNAV_FUZZ=ON >/dev/null
   cmake --build build-san -j"$(nproc)"
 fi
