@@ -56,7 +56,7 @@ for system in bare test-packages; do
   tar -xf "$tarball" -C "$tree"
   git clone --quiet "$root" "$tree/opt/navigation-system"
   if unshare --mount --pid --fork --kill-child \
-    "$root/tools/fresh-system/try-commands.sh" "$tree" "$system" "$display" 2>&1 | sed "s/^/[$system] /"; then
+    "$root/tools/fresh-system/try-commands.sh" "$tree" "$system" "$display" 2>&1 | sed -u "s/^/[$system] /"; then
     :
   else
     status=1

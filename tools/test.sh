@@ -2,14 +2,16 @@
 # Sets everything up, then runs every test: unit tests, window tests and
 # end-to-end tests in build/, then the unit tests, window tests and fuzz
 # targets again under AddressSanitizer and UndefinedBehaviorSanitizer in
-# build-san/. Window and end-to-end tests start their own Xvfb, so no display
-# is needed. Arguments go to both ctest runs.
+# build-san/; last, the start and package commands on fresh Debian 12
+# systems (tools/check-fresh-system.sh). Window and end-to-end tests start
+# their own Xvfb, so no display is needed. Arguments go to both ctest runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh --sanitize
 export ALSOFT_DRIVERS=null
-# Both runs happen even when the first fails; either failing fails the command.
+# Every part runs even when one before it fails; any failing fails the command.
 status=0
 (cd build && ctest --no-tests=error --output-on-failure -j"$(nproc)" "$@") || status=1
 (cd build-san && ctest --output-on-failure -j"$(nproc)" "$@") || status=1
+tools/check-fresh-system.sh || status=1
 exit $status

@@ -113,8 +113,8 @@ void App::finishFrame() {
 }
 
 // Nothing of this session waits for the next: the panels close, an edit not
-// confirmed is dropped and the side panel comes to rest with the help text.
-// The press's map click then runs on the login screen's view.
+// confirmed is dropped, nothing stays selected or outlined (a shown route
+// neither) and the side panel comes to rest with the help text.
 void App::logout() {
     changeScreen(kLoginScreen);
     resetLoginScreen(login);
@@ -125,6 +125,8 @@ void App::logout() {
     if (editor.property.editing) showPropertyValues(editor.property, properties);
     hideStatus(editor.status);
     panel.routePickIdle = true;
+    clearMapSelection(map, selection);
+    panel.nothingSelected = true;
     showHelpAtRest(panel, true);
 }
 

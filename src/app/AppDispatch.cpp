@@ -171,8 +171,12 @@ void App::handleMapScreenClick(sf::Vector2i pixel) {
     endPanelScroll(panel);
     if (isOpen(tools, ToolPanel::Settings))
         applySettingsAction(handleSettingsPageClick(settings, settingsContext(), point));
-    if (buttonHit(backButton, point)) logout();
-    else panel.routePickIdle = true;
+    if (buttonHit(backButton, point)) {
+        // The press only logs out: the map under the button keeps nothing of it.
+        logout();
+        return;
+    }
+    panel.routePickIdle = true;
     if (!mapClicksReachHitTests(frame.screen, tools, panel, editor.property.editing)) return;
     const bool hit = mapClick(map, toMap(window, views, pixel), infoTargets());
     panel.nothingSelected = !hit;

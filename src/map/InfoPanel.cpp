@@ -78,3 +78,9 @@ bool mapClick(MapModel& map, sf::Vector2f point, InfoTargets targets) {
     if (!anyHit) targets.selection.selected = false;
     return anyHit;
 }
+
+void clearMapSelection(MapModel& map, Selection& selection) {
+    for (int n = 1; n <= map.roadCount; ++n) map.roads[n].bar.setOutlineThickness(0.f);
+    for (int n = 1; n <= map.spotCount; ++n) map.spots[n].circle.setOutlineThickness(0.f);
+    selection.selected = false;
+}

@@ -44,3 +44,6 @@ bool roadContains(const Road& road, sf::Vector2f point, RoadArea area = RoadArea
 // Tests every road, then every spot (no early stop, the last hit wins). When
 // nothing is hit the selection is cleared. Returns whether anything was hit.
 bool mapClick(MapModel& map, sf::Vector2f point, InfoTargets targets);
+
+// Clears the selection and every outline, as a click on empty map does.
+void clearMapSelection(MapModel& map, Selection& selection);

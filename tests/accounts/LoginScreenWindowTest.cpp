@@ -198,12 +198,15 @@ TEST_F(LoginScreenWindow, LogoutResetsTheLoginScreenAndTheView) {
     EXPECT_EQ(a.frame.screen, kUserScreen);
 }
 
-// A route shown, its end spot selected: the next session starts at rest.
+// A route shown, its end spot selected, another spot under 退出登录: the
+// next session starts at rest.
 TEST_F(LoginScreenWindow, LogoutLeavesNothingOfTheSessionForTheNext) {
     App& a = startAsUser();
     shiftClick(spotPixel(11));
     shiftClick(spotPixel(25));
     ASSERT_FALSE(outlinedRoads().empty());
+    const sf::Vector2f underButton = a.window.mapPixelToCoords(buttonPixel(a.backButton), a.views.mapView);
+    a.map.spots[3].setPosition(underButton.x - kSpotRadius, underButton.y - kSpotRadius);
     click(buttonPixel(a.backButton));
     logIn(L"小明", L"xm8888");
     EXPECT_FALSE(a.selection.selected);

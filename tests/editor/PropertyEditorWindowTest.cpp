@@ -98,16 +98,22 @@ TEST_F(PropertyEditorWindow, EditingShowsTheBareValuesInBoxesAndTheTypeListOfThe
 TEST_F(PropertyEditorWindow, ConfirmSavesTheRowRebuildsTheMapAndShowsSuccess) {
     App& a = startAsAdmin();
     editSpot(7);
-    retype(kPlaceFirstInput, L"170");
+    retype(kPlaceFirstInput, L"0170");
     clickBox(editor().inputs[kTypeInput].box);
     clickBox(editor().options[1].box);
     clickButton(editor().confirmButton);
 
+    // The row keeps what was typed; the panel shows the rebuilt spot's values.
     EXPECT_TRUE(statusShows(L"修改成功", sf::Color::Green));
     EXPECT_FALSE(editor().editing);
     EXPECT_EQ(shownTexts(editor()), strings({L"银行", L"川味小厨", L"170", L"220", L"56元", L"4星"}));
-    EXPECT_EQ(spotsFileRow(7), (std::vector<std::string>{wideToNarrow(L"银行"), wideToNarrow(L"川味小厨"), "4", "170",
+    EXPECT_EQ(spotsFileRow(7), (std::vector<std::string>{wideToNarrow(L"银行"), wideToNarrow(L"川味小厨"), "4", "0170",
                                                           "220", "56"}));
+    // Editing again and cancelling restores the saved values.
+    clickButton(editor().editButton);
+    retype(kPlaceFirstInput, L"99");
+    clickButton(editor().cancelButton);
+    EXPECT_EQ(shownTexts(editor()), strings({L"银行", L"川味小厨", L"170", L"220", L"56元", L"4星"}));
     EXPECT_EQ(a.map.spots[7].getPosition(), sf::Vector2f(170.f, 220.f)) << "moved 100 to the right";
     EXPECT_EQ(a.map.spots[7].circle.getTexture(), &a.assets.bank);
 

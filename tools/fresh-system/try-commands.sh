@@ -53,7 +53,7 @@ while [ -z "$seen" ] && kill -0 $start 2>/dev/null && [ $((SECONDS - started)) -
     [ -n "$place" ]; then
     read -r x y <<<"$(sed -E 's/.* \+(-?[0-9]+)\+(-?[0-9]+)$/\1 \2/' <<<"$place")"
     import -window root "$shot"
-    [ "$(convert "$shot" -format "%[pixel:p{$((x + 5)),$((y + 5))}]" info:)" = cyan ] && seen=$((SECONDS - started))
+    [ "$(convert "$shot" -format "%[hex:p{$((x + 5)),$((y + 5))}]" info:)" = 00FFFF ] && seen=$((SECONDS - started))
   fi
   sleep 0.5
 done
