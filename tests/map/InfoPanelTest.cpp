@@ -85,15 +85,51 @@ TEST(InfoPanel, RoadHitPrintsCoefficientAndSelectsIt) {
     Panel p;
     Road& road = map->roads[1];
     road.congestion = 0.5347f;
-    // Beside the diagonal bar but inside its axis-aligned box.
-    const sf::FloatRect box = road.bar.getGlobalBounds();
-    const sf::Vector2f corner(box.left + box.width - 5.f, box.top + 5.f);
-    ASSERT_TRUE(hitRoad(road, corner, p.targets()));
+    ASSERT_TRUE(hitRoad(road, {280.f, 330.f}, p.targets()));  // the middle of the bar
     EXPECT_EQ(p.console.str(), "0.534700\n");
     EXPECT_EQ(p.selection.kind, SelectedKind::Road);
     EXPECT_EQ(p.selection.roadNumber, 1);
     EXPECT_EQ(p.panel.title.getString(), L"道路状况");
     EXPECT_FLOAT_EQ(road.bar.getOutlineThickness(), 5.f);
+}
+
+// Points in the bar's own frame: x along it from the start spot's centre, y
+// across it, 0 .. 20 being the bar and 5 more on each side its outline.
+TEST(InfoPanel, RoadHitAreaIsTheBarAsDrawnItsOutlineOnlyWhileHighlighted) {
+    auto map = diagonalMap();
+    Road& road = map->roads[1];
+    const float length = road.bar.getSize().x;
+    auto at = [&road](float x, float y) { return road.bar.getTransform().transformPoint(x, y); };
+    const sf::FloatRect box = road.bar.getGlobalBounds();
+    const sf::Vector2f besideInBox(box.left + box.width - 5.f, box.top + 5.f);
+    struct Case {
+        sf::Vector2f point;
+        bool plain;
+        bool highlighted;
+    };
+    const Case cases[] = {
+        {at(length / 2, 10.f), true, true},     {at(1.f, 1.f), true, true},
+        {at(length - 1.f, 19.f), true, true},   {at(length / 2, -2.5f), false, true},
+        {at(length / 2, 22.5f), false, true},   {at(length + 2.5f, 10.f), false, true},
+        {at(length / 2, -7.5f), false, false},  {besideInBox, false, false},
+    };
+    for (const Case& c : cases) {
+        road.bar.setOutlineThickness(0.f);
+        EXPECT_EQ(roadContains(road, c.point), c.plain) << c.point.x << ", " << c.point.y;
+        road.bar.setOutlineThickness(kHighlightThickness);
+        EXPECT_EQ(roadContains(road, c.point), c.highlighted) << c.point.x << ", " << c.point.y;
+    }
+}
+
+TEST(InfoPanel, MapClickBesideADiagonalRoadHitsNothing) {
+    auto map = diagonalMap();
+    Panel p;
+    mapClick(*map, {280.f, 330.f}, p.targets());
+    ASSERT_EQ(p.selection.kind, SelectedKind::Road);
+    const sf::FloatRect box = map->roads[1].bar.getGlobalBounds();
+    EXPECT_FALSE(mapClick(*map, {box.left + box.width - 5.f, box.top + 5.f}, p.targets()));
+    EXPECT_FALSE(p.selection.selected);
+    EXPECT_FLOAT_EQ(map->roads[1].bar.getOutlineThickness(), 0.f);
 }
 
 TEST(InfoPanel, MapClickOnSpotOverRoadHighlightsBothAndShowsTheSpot) {
