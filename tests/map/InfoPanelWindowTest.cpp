@@ -65,18 +65,14 @@ TEST_F(InfoPanelWindow, AClickOnASpotShowsItsDetailsAndOutlinesItInRed) {
 }
 
 // Spot 8 (信用社, centre (250, 290)) is where roads 18, 19 and 32 meet; the
-// box around the bar of road 10 (机场高速) covers it, the bar passes 100
-// units away. Each point lies inside the spot's circle; each click starts
-// with no outline, which would widen a road's area.
+// box around road 10's bar covers it, the bar passes 100 units away. The
+// points lie in the circle towards spots 9, 7 and 3 and between the roads;
+// each click starts with no outline, which would widen a road's area.
 TEST_F(InfoPanelWindow, TheSpotWinsOverTheRoadsUnderTheClickAndOnlyThoseKeepTheirOutline) {
     App& a = startAsUser();
     ASSERT_TRUE(a.map.roads[10].bar.getGlobalBounds().contains(a.map.spots[8].centre()));
     const std::pair<sf::Vector2f, std::vector<int>> cases[] = {
-        {{264.f, 286.f}, {19}},  // towards spot 9
-        {{236.f, 286.f}, {18}},  // towards spot 7
-        {{248.f, 276.f}, {32}},  // towards spot 3
-        {{240.f, 304.f}, {}},    // between the roads
-    };
+        {{264.f, 286.f}, {19}}, {{236.f, 286.f}, {18}}, {{248.f, 276.f}, {32}}, {{240.f, 304.f}, {}}};
     for (const auto& [point, roads] : cases) {
         click(kEmptyMapPixel);
         const std::string printed = clickAndReadConsole(mapPixel(point));
@@ -89,10 +85,8 @@ TEST_F(InfoPanelWindow, TheSpotWinsOverTheRoadsUnderTheClickAndOnlyThoseKeepThei
     }
 }
 
-// The middle of road 27 (建设东路, nearly level) lies inside the box around
-// the bar of road 42 (枫林路, diagonal), as several other roads' middles lie
-// in a later road's box: each click selects the road drawn there, for the
-// administrator's property panel as well.
+// The middle of road 27 (建设东路, nearly level) lies in the box around the
+// diagonal road 42 (枫林路), as eight other middles lie in a later road's box.
 TEST_F(InfoPanelWindow, AClickOnAnyRoadsMiddleSelectsThatRoadAlone) {
     App& a = startAsAdmin();
     ASSERT_TRUE(a.map.roads[42].bar.getGlobalBounds().contains(mapPoint(roadPixel(27))));
