@@ -29,14 +29,14 @@ const wchar_t* tagOf(Criterion c) {
 }
 
 // Whole seconds to drive the road at its limit (metres × 3.6 / km/h), at
-// least 1. A road with no usable limit (or no usable length) cannot be timed:
-// it gets the heaviest weight, so a route uses it only when nothing else
-// connects.
+// least 1. A road without a usable limit cannot be timed: it gets the
+// heaviest weight, so a route uses it only when nothing else connects.
 int drivingSeconds(const Road& road) {
     if (road.speedLimit <= 0) return kHeaviestRoad;
     const double seconds = std::trunc(static_cast<double>(road.length) * 3.6 / road.speedLimit);
     if (!(seconds < kHeaviestRoad)) return kHeaviestRoad;
-    return std::max(1, static_cast<int>(seconds));
+    if (seconds < 1.0) return 1;  // also a negative length, before it could overflow the conversion
+    return static_cast<int>(seconds);
 }
 
 // Ratings are whole stars, 1 to 5; a file may hold any number.

@@ -98,7 +98,7 @@ TEST(RoadWeight, SpeedIsTheDrivingTimeAtTheLimitInWholeSeconds) {
         int seconds;
     } cases[] = {
         // 55.53 s, 0.3 s, 999997.2 s, 1000000.8 s; then roads without a limit.
-        {1000.f, 60, 60},      {1234.f, 80, 55},           {10.f, 120, 1},           {-500.f, 60, 1},
+        {1000.f, 60, 60},      {1234.f, 80, 55},           {10.f, 120, 1},           {-3e9f, 1, 1},
         {277777.f, 1, 999997}, {277778.f, 1, kNoRoad - 1}, {1000.f, 0, kNoRoad - 1}, {1000.f, -40, kNoRoad - 1}};
     for (const auto& c : cases) {
         OneRoad road(0.f, 0.f, 3, 3);
