@@ -76,8 +76,7 @@ bool pickRoadEnd(DrawingPanel& panel, EditorSession& session, sf::Vector2f mapPo
 }
 
 // The object under the point: a spot before any road, since a road's bar
-// runs under the spots it joins; a road only where its bar is drawn, so a
-// click on empty map beside it deletes nothing.
+// runs under the spots it joins.
 void deleteAt(EditorSession& session, sf::Vector2f mapPoint) {
     MapModel& map = session.map;
     for (int n = 1; n <= map.spotCount; ++n) {
@@ -87,7 +86,7 @@ void deleteAt(EditorSession& session, sf::Vector2f mapPoint) {
     }
     for (int n = 1; n <= map.roadCount; ++n) {
         Road& road = map.roads[n];
-        if (!roadEndsValid(map, road) || !hitRoad(road, mapPoint, session.info, RoadArea::Bar)) continue;
+        if (!roadEndsValid(map, road) || !hitRoad(road, mapPoint, session.info)) continue;
         deleteSelected(session);
         return;
     }

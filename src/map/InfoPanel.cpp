@@ -47,8 +47,7 @@ bool spotContains(const Spot& spot, sf::Vector2f point) { return spot.circle.get
 
 // The bar's local bounds take in its outline, so the point brought back into
 // the bar's own frame is tested against the drawn rectangle.
-bool roadContains(const Road& road, sf::Vector2f point, RoadArea area) {
-    if (area == RoadArea::Box) return road.bar.getGlobalBounds().contains(point);
+bool roadContains(const Road& road, sf::Vector2f point) {
     return road.bar.getLocalBounds().contains(road.bar.getInverseTransform().transformPoint(point));
 }
 
@@ -58,8 +57,8 @@ bool hitSpot(Spot& spot, sf::Vector2f point, InfoTargets targets) {
     return true;
 }
 
-bool hitRoad(Road& road, sf::Vector2f point, InfoTargets targets, RoadArea area) {
-    if (!highlightIf(road.bar, roadContains(road, point, area))) return false;
+bool hitRoad(Road& road, sf::Vector2f point, InfoTargets targets) {
+    if (!highlightIf(road.bar, roadContains(road, point))) return false;
     char coefficient[32];
     std::snprintf(coefficient, sizeof coefficient, "%f\n", road.congestion);
     targets.console << coefficient << std::flush;

@@ -25,21 +25,17 @@ sf::String realText(float value);
 sf::String spotInfoText(const Spot& spot);
 sf::String roadInfoText(const Road& road);
 
-// Where a road counts as hit: anywhere in the axis-aligned box around its
-// bar (the information click and the route picks), or only on the bar as it
-// is drawn, rotated, outline included (deleting, where a miss beside a
-// diagonal road must not remove it).
-enum class RoadArea { Box, Bar };
-
-// The hit area is the shape's global bounds, outline included, left and top
-// edges in, right and bottom edges out. A hit highlights the item, selects it
-// and shows its details; a miss removes its highlight.
+// A spot's hit area is its circle's global bounds, outline included; a
+// road's is its bar as drawn, rotated, outline included, so a click on empty
+// map beside a diagonal road misses it. Left and top edges are in, right and
+// bottom edges out. A hit highlights the item, selects it and shows its
+// details; a miss removes its highlight.
 bool hitSpot(Spot& spot, sf::Vector2f point, InfoTargets targets);
-bool hitRoad(Road& road, sf::Vector2f point, InfoTargets targets, RoadArea area = RoadArea::Box);
+bool hitRoad(Road& road, sf::Vector2f point, InfoTargets targets);
 
 // Whether the point lies in the item's hit area, with no side effect.
 bool spotContains(const Spot& spot, sf::Vector2f point);
-bool roadContains(const Road& road, sf::Vector2f point, RoadArea area = RoadArea::Box);
+bool roadContains(const Road& road, sf::Vector2f point);
 
 // Tests every road, then every spot (no early stop, the last hit wins). When
 // nothing is hit the selection is cleared. Returns whether anything was hit.

@@ -1,6 +1,7 @@
 #include "route/Criterion.h"
 
-#include <cstdint>
+#include <algorithm>
+#include <cmath>
 
 #include "base/Truncate.h"
 
@@ -27,22 +28,44 @@ const wchar_t* tagOf(Criterion c) {
     return L"";
 }
 
-}  // namespace
+// Whole seconds to drive the road at its limit (metres × 3.6 / km/h), at
+// least 1. A road without a usable limit cannot be timed: it gets the
+// heaviest weight, so a route uses it only when nothing else connects.
+int drivingSeconds(const Road& road) {
+    if (road.speedLimit <= 0) return kHeaviestRoad;
+    const double seconds = std::trunc(static_cast<double>(road.length) * 3.6 / road.speedLimit);
+    if (!(seconds < kHeaviestRoad)) return kHeaviestRoad;
+    if (seconds < 1.0) return 1;  // also a negative length, before it could overflow the conversion
+    return static_cast<int>(seconds);
+}
 
-int roadWeight(const Road& road, const Spot& a, const Spot& b, Criterion c) {
+// Ratings are whole stars, 1 to 5; a file may hold any number.
+constexpr int kBestRating = 5;
+int stars(int rating) { return std::clamp(rating, 1, kBestRating); }
+
+// The better the two spots are rated, the lighter the road: 1 for two
+// 5-star spots, 9 for two 1-star spots, never 0.
+int ratingWeight(const Spot& a, const Spot& b) { return 2 * kBestRating + 1 - (stars(a.rating) + stars(b.rating)); }
+
+int uncappedWeight(const Road& road, const Spot& a, const Spot& b, Criterion c) {
     switch (c) {
     case Criterion::Distance: return truncateToInt(road.length);
     case Criterion::Cost: return truncateToInt((a.cost + b.cost) * 0.5f);
-    case Criterion::Speed: return road.speedLimit;
-    case Criterion::Rating:
-        // Summed in 64 bits so two ratings near the integer limit cannot
-        // overflow; the halved result always fits again.
-        return static_cast<int>((static_cast<std::int64_t>(a.rating) + b.rating) / 2);
+    case Criterion::Speed: return drivingSeconds(road);
+    case Criterion::Rating: return ratingWeight(a, b);
     case Criterion::HighwayFirst: return road.type == L"普通道路" ? 1000 : 1;
     case Criterion::OrdinaryFirst: return road.type == L"高速公路" ? 1000 : 1;
     case Criterion::FewestRoads: return 100;
     }
     return 0;
+}
+
+}  // namespace
+
+// A weight of kNoRoad or more would make the search take the road for no
+// road at all, so huge lengths and costs stop just below it.
+int roadWeight(const Road& road, const Spot& a, const Spot& b, Criterion c) {
+    return std::min(uncappedWeight(road, a, b, c), kHeaviestRoad);
 }
 
 RouteCriterion onlyCriterion(Criterion c) {

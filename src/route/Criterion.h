@@ -10,13 +10,21 @@
 enum class Criterion { Distance, Cost, Speed, Rating, HighwayFirst, OrdinaryFirst, FewestRoads };
 constexpr int kCriterionCount = 7;
 
+// The weight of a cell that no road joins; no road ever weighs this much.
+constexpr int kNoRoad = 999999;
+// The heaviest weight a road can have: a road without a usable speed limit
+// under speed, and the cap of every weight, so each road stays in the graph.
+constexpr int kHeaviestRoad = kNoRoad - 1;
+
 // Seven exclusive flags indexed by Criterion; distance is the default.
 struct RouteCriterion {
     bool flags[kCriterionCount] = {true, false, false, false, false, false, false};
 };
 
-// The weight of a road between spots a and b under the criterion; the same
-// in both directions.
+// The weight of a road between spots a and b under the criterion, at most
+// kHeaviestRoad; the same in both directions. Speed weighs the driving time at
+// the limit in whole seconds (at least 1); rating weighs 11 minus the two
+// ratings, each taken in 1..5, so two 5-star spots give 1 and two 1-star 9.
 int roadWeight(const Road& road, const Spot& a, const Spot& b, Criterion c);
 
 // The flags with c alone set.

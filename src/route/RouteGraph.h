@@ -8,9 +8,6 @@
 #include "map/MapModel.h"
 #include "route/Criterion.h"
 
-// The weight of a cell that no road joins.
-constexpr int kNoRoad = 999999;
-
 struct WeightCell {
     int weight = kNoRoad;
     int road = 0;  // number of the road joining the two spots; 0 none yet

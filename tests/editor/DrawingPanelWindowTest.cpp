@@ -209,11 +209,11 @@ TEST_F(DrawingPanelWindow, DeleteModeRemovesARoadOnlyWhereItsBarIsDrawn) {
     openDrawingPanel();
     clickToggle(drawing().remove);
     const sf::Vector2i beside = mapPixel({-118.f, 330.f});
-    ASSERT_TRUE(roadContains(a.map.roads[2], mapPoint(beside)));
+    ASSERT_TRUE(a.map.roads[2].bar.getGlobalBounds().contains(mapPoint(beside)));
     click(beside);
     EXPECT_EQ(a.map.roadCount, 43) << "a click on empty map deletes nothing";
 
-    ASSERT_TRUE(roadContains(a.map.roads[10], mapPoint(roadPixel(19))));
+    ASSERT_TRUE(a.map.roads[10].bar.getGlobalBounds().contains(mapPoint(roadPixel(19))));
     const std::vector<std::string> road10 = roadsFileRow(10), road20 = roadsFileRow(20);
     click(roadPixel(19));
     EXPECT_EQ(roadsFileRow(10), road10);

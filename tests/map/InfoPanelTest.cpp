@@ -85,15 +85,42 @@ TEST(InfoPanel, RoadHitPrintsCoefficientAndSelectsIt) {
     Panel p;
     Road& road = map->roads[1];
     road.congestion = 0.5347f;
-    // Beside the diagonal bar but inside its axis-aligned box.
-    const sf::FloatRect box = road.bar.getGlobalBounds();
-    const sf::Vector2f corner(box.left + box.width - 5.f, box.top + 5.f);
-    ASSERT_TRUE(hitRoad(road, corner, p.targets()));
+    ASSERT_TRUE(hitRoad(road, {280.f, 330.f}, p.targets()));  // the middle of the bar
     EXPECT_EQ(p.console.str(), "0.534700\n");
     EXPECT_EQ(p.selection.kind, SelectedKind::Road);
     EXPECT_EQ(p.selection.roadNumber, 1);
     EXPECT_EQ(p.panel.title.getString(), L"道路状况");
     EXPECT_FLOAT_EQ(road.bar.getOutlineThickness(), 5.f);
+}
+
+// Points in the bar's own frame: x along it, y across it, 0 .. 20 the bar.
+TEST(InfoPanel, RoadHitAreaIsTheBarAsDrawnItsOutlineOnlyWhileHighlighted) {
+    auto map = diagonalMap();
+    Road& road = map->roads[1];
+    const float middle = road.bar.getSize().x / 2;
+    auto at = [&road](float x, float y) { return road.bar.getTransform().transformPoint(x, y); };
+    const struct {
+        sf::Vector2f point;
+        bool plain, highlighted;
+    } cases[] = {{at(middle, 10.f), true, true}, {at(middle, -2.5f), false, true}, {at(middle, 27.5f), false, false}};
+    for (const auto& c : cases) {
+        road.bar.setOutlineThickness(0.f);
+        EXPECT_EQ(roadContains(road, c.point), c.plain) << c.point.x << ", " << c.point.y;
+        road.bar.setOutlineThickness(kHighlightThickness);
+        EXPECT_EQ(roadContains(road, c.point), c.highlighted) << c.point.x << ", " << c.point.y;
+    }
+}
+
+// Inside the box around the bar, but far from the bar itself.
+TEST(InfoPanel, MapClickBesideADiagonalRoadHitsNothing) {
+    auto map = diagonalMap();
+    Panel p;
+    mapClick(*map, {280.f, 330.f}, p.targets());
+    ASSERT_EQ(p.selection.kind, SelectedKind::Road);
+    const sf::FloatRect box = map->roads[1].bar.getGlobalBounds();
+    EXPECT_FALSE(mapClick(*map, {box.left + box.width - 5.f, box.top + 5.f}, p.targets()));
+    EXPECT_FALSE(p.selection.selected);
+    EXPECT_FLOAT_EQ(map->roads[1].bar.getOutlineThickness(), 0.f);
 }
 
 TEST(InfoPanel, MapClickOnSpotOverRoadHighlightsBothAndShowsTheSpot) {

@@ -64,21 +64,39 @@ TEST_F(InfoPanelWindow, AClickOnASpotShowsItsDetailsAndOutlinesItInRed) {
     EXPECT_NE(colourAt(after, aboveSpot(8)), sf::Color::Red);
 }
 
-TEST_F(InfoPanelWindow, TheSpotWinsOverTheRoadsWhoseBoxesItOverlapsButAllKeepTheirOutline) {
+// Spot 8 (信用社, centre (250, 290)) is where roads 18, 19 and 32 meet; the
+// box around road 10's bar covers it, the bar passes 100 units away. The
+// points lie in the circle towards spots 9, 7 and 3 and between the roads;
+// each click starts with no outline, which would widen a road's area.
+TEST_F(InfoPanelWindow, TheSpotWinsOverTheRoadsUnderTheClickAndOnlyThoseKeepTheirOutline) {
     App& a = startAsUser();
-    const sf::Vector2f point = mapPoint(spotPixel(7));
-    std::vector<int> roadsUnder;
-    for (int n = 1; n <= a.map.roadCount; ++n)
-        if (a.map.roads[n].bar.getGlobalBounds().contains(point)) roadsUnder.push_back(n);
-    ASSERT_FALSE(roadsUnder.empty());
+    ASSERT_TRUE(a.map.roads[10].bar.getGlobalBounds().contains(a.map.spots[8].centre()));
+    const std::pair<sf::Vector2f, std::vector<int>> cases[] = {
+        {{264.f, 286.f}, {19}}, {{236.f, 286.f}, {18}}, {{248.f, 276.f}, {32}}, {{240.f, 304.f}, {}}};
+    for (const auto& [point, roads] : cases) {
+        click(kEmptyMapPixel);
+        const std::string printed = clickAndReadConsole(mapPixel(point));
+        EXPECT_EQ(a.panel.title.getString(), L"景点情况");
+        EXPECT_EQ(a.selection.spotNumber, 8);
+        EXPECT_EQ(outlinedSpots(), std::vector<int>{8});
+        EXPECT_EQ(outlinedRoads(), roads) << point.x << ", " << point.y;
+        // Every road hit printed its coefficient, one line each.
+        EXPECT_EQ(static_cast<std::size_t>(std::count(printed.begin(), printed.end(), '\n')), roads.size());
+    }
+}
 
-    const std::string printed = clickAndReadConsole(spotPixel(7));
-    EXPECT_EQ(a.panel.title.getString(), L"景点情况");
-    EXPECT_EQ(a.panel.body.getString(), kSpot7Text);
-    EXPECT_EQ(outlinedSpots(), std::vector<int>{7});
-    EXPECT_EQ(outlinedRoads(), roadsUnder);
-    // Every road hit printed its coefficient, one line each.
-    EXPECT_EQ(static_cast<std::size_t>(std::count(printed.begin(), printed.end(), '\n')), roadsUnder.size());
+// The middle of road 27 (建设东路, nearly level) lies in the box around the
+// diagonal road 42 (枫林路), as eight other middles lie in a later road's box.
+TEST_F(InfoPanelWindow, AClickOnAnyRoadsMiddleSelectsThatRoadAlone) {
+    App& a = startAsAdmin();
+    ASSERT_TRUE(a.map.roads[42].bar.getGlobalBounds().contains(mapPoint(roadPixel(27))));
+    for (int n = 1; n <= a.map.roadCount; ++n) {
+        click(roadPixel(n));
+        EXPECT_EQ(a.selection.kind, SelectedKind::Road) << n;
+        EXPECT_EQ(a.selection.roadNumber, n);
+        EXPECT_EQ(outlinedRoads(), std::vector<int>{n});
+        EXPECT_EQ(a.properties.name, a.map.roads[n].name) << n;
+    }
 }
 
 TEST_F(InfoPanelWindow, AClickOnARoadPrintsItsCoefficientAndShowsItsDetails) {

@@ -32,14 +32,14 @@ TEST(RoadWeight, EachCriterionWeighsItsOwnProperty) {
     const OneRoad ordinary(10.f, 15.f, 3, 4);
     EXPECT_EQ(ordinary.weight(Criterion::Distance), 1234);
     EXPECT_EQ(ordinary.weight(Criterion::Cost), 12);  // 12.5 truncated
-    EXPECT_EQ(ordinary.weight(Criterion::Speed), 80);
-    EXPECT_EQ(ordinary.weight(Criterion::Rating), 3);  // 3.5 truncated
+    EXPECT_EQ(ordinary.weight(Criterion::Speed), 55);  // 1234 m at 80 km/h: 55.53 s
+    EXPECT_EQ(ordinary.weight(Criterion::Rating), 4);  // 11 - (3 + 4)
     EXPECT_EQ(ordinary.weight(Criterion::HighwayFirst), 1000);
     EXPECT_EQ(ordinary.weight(Criterion::OrdinaryFirst), 1);
     EXPECT_EQ(ordinary.weight(Criterion::FewestRoads), 100);
 
     const OneRoad highway(10.f, 15.f, 4, 5, kHighway);
-    EXPECT_EQ(highway.weight(Criterion::Rating), 4);  // 4.5 truncated
+    EXPECT_EQ(highway.weight(Criterion::Rating), 2);  // 11 - (4 + 5)
     EXPECT_EQ(highway.weight(Criterion::HighwayFirst), 1);
     EXPECT_EQ(highway.weight(Criterion::OrdinaryFirst), 1000);
     EXPECT_EQ(highway.weight(Criterion::FewestRoads), 100);
@@ -59,7 +59,7 @@ TEST(RoadWeight, FractionsAreTruncatedTowardZero) {
     road.road.length = 99.9f;
     EXPECT_EQ(road.weight(Criterion::Distance), 99);
     EXPECT_EQ(road.weight(Criterion::Cost), 10);
-    EXPECT_EQ(road.weight(Criterion::Rating), -1);  // -1.5 toward zero, not down to -2
+    EXPECT_EQ(road.weight(Criterion::Rating), 9);  // ratings below 1 count as 1 star
     road.a.cost = -3.f;
     road.b.cost = 0.f;
     EXPECT_EQ(road.weight(Criterion::Cost), -1);
@@ -79,15 +79,39 @@ TEST(RoadWeight, TypeMustMatchExactly) {
     EXPECT_EQ(road.weight(Criterion::OrdinaryFirst), 1);
 }
 
-TEST(RoadWeight, HugeValuesSaturateInsteadOfOverflowing) {
+TEST(RoadWeight, HugeValuesStopJustBelowTheNoRoadWeight) {
     OneRoad road(1e30f, 1e30f, INT_MAX, INT_MAX);
     road.road.length = 3e9f;
-    EXPECT_EQ(road.weight(Criterion::Distance), INT_MAX);
-    EXPECT_EQ(road.weight(Criterion::Cost), INT_MAX);
-    EXPECT_EQ(road.weight(Criterion::Rating), INT_MAX);
+    EXPECT_EQ(road.weight(Criterion::Distance), kNoRoad - 1);
+    EXPECT_EQ(road.weight(Criterion::Cost), kNoRoad - 1);
+    EXPECT_EQ(road.weight(Criterion::Speed), kNoRoad - 1);
+    EXPECT_EQ(road.weight(Criterion::Rating), 1);
     road.a.rating = INT_MIN;
     road.b.rating = INT_MIN;
-    EXPECT_EQ(road.weight(Criterion::Rating), INT_MIN);
+    EXPECT_EQ(road.weight(Criterion::Rating), 9);
+}
+
+TEST(RoadWeight, SpeedIsTheDrivingTimeAtTheLimitInWholeSeconds) {
+    const struct {
+        float length;
+        int limit;
+        int seconds;
+    } cases[] = {
+        // 55.53 s, 0.3 s, 999997.2 s, 1000000.8 s; then roads without a limit.
+        {1000.f, 60, 60},      {1234.f, 80, 55},           {10.f, 120, 1},           {-3e9f, 1, 1},
+        {277777.f, 1, 999997}, {277778.f, 1, kNoRoad - 1}, {1000.f, 0, kNoRoad - 1}, {1000.f, -40, kNoRoad - 1}};
+    for (const auto& c : cases) {
+        OneRoad road(0.f, 0.f, 3, 3);
+        road.road.length = c.length;
+        road.road.speedLimit = c.limit;
+        EXPECT_EQ(road.weight(Criterion::Speed), c.seconds) << c.length << " m at " << c.limit << " km/h";
+    }
+}
+
+TEST(RoadWeight, RatingWeighsTheBetterRatedLighter) {
+    const int cases[][3] = {{5, 5, 1}, {1, 1, 9}, {3, 4, 4}, {0, 7, 5}, {-3, 2, 8}};
+    for (const auto& [ratingA, ratingB, weight] : cases)
+        EXPECT_EQ(OneRoad(0.f, 0.f, ratingA, ratingB).weight(Criterion::Rating), weight) << ratingA << ", " << ratingB;
 }
 
 TEST(CriterionTag, NamesEveryCriterion) {
@@ -167,7 +191,7 @@ TEST(SelectCriterion, SelectingTheCurrentCriterionLeavesWeightsUntouched) {
     selectCriterion(criterion, Criterion::Speed, *m.graph, *m.map);
     m.roadAt(r).speedLimit = 5;
     selectCriterion(criterion, Criterion::Speed, *m.graph, *m.map);
-    EXPECT_EQ(m.graph->cells[a][b].weight, 60);
+    EXPECT_EQ(m.graph->cells[a][b].weight, 3);  // 50 m at 60 km/h, not at 5 km/h (36)
     EXPECT_EQ(criterionTag(criterion), L"(速度优先)");
 }
 
@@ -205,18 +229,17 @@ TEST_F(RouteChoice, FewestRoadsIgnoresLength) {
     EXPECT_EQ(routeUnder(Criterion::FewestRoads, s, e), (std::vector<int>{s, e}));
 }
 
-TEST_F(RouteChoice, SpeedPrefersTheLowerLimit) {
-    const int s = m.spot(), fast = m.spot(), slow = m.spot(), e = m.spot();
-    m.road(100, fast, s, kHighway, 120);
-    m.road(100, e, fast, kHighway, 120);
-    m.road(900, slow, s, kOrdinary, 60);
-    m.road(900, e, slow, kOrdinary, 60);
+TEST_F(RouteChoice, SpeedTakesTheLongFastWayOverTheShortSlowRoad) {
+    const int s = m.spot(), fast = m.spot(), e = m.spot();
+    m.road(1000, e, s, kOrdinary, 30);     // 120 s
+    m.road(1500, fast, s, kHighway, 120);  // 45 s
+    m.road(1500, e, fast, kHighway, 120);  // 45 s
     m.build();
-    EXPECT_EQ(routeUnder(Criterion::Distance, s, e), (std::vector<int>{s, fast, e}));
-    EXPECT_EQ(routeUnder(Criterion::Speed, s, e), (std::vector<int>{s, slow, e}));
+    EXPECT_EQ(routeUnder(Criterion::Distance, s, e), (std::vector<int>{s, e}));
+    EXPECT_EQ(routeUnder(Criterion::Speed, s, e), (std::vector<int>{s, fast, e}));
 }
 
-TEST_F(RouteChoice, CostAndRatingPreferCheapAndLowRatedSpots) {
+TEST_F(RouteChoice, CostAndRatingPreferCheapAndWellRatedSpots) {
     const int s = m.spot("10", 3);
     const int dear = m.spot("500", 1);
     const int cheap = m.spot("20", 5);
@@ -226,6 +249,7 @@ TEST_F(RouteChoice, CostAndRatingPreferCheapAndLowRatedSpots) {
     m.road(900, cheap, s);
     m.road(900, e, cheap);
     m.build();
+    EXPECT_EQ(routeUnder(Criterion::Distance, s, e), (std::vector<int>{s, dear, e}));
     EXPECT_EQ(routeUnder(Criterion::Cost, s, e), (std::vector<int>{s, cheap, e}));
-    EXPECT_EQ(routeUnder(Criterion::Rating, s, e), (std::vector<int>{s, dear, e}));
+    EXPECT_EQ(routeUnder(Criterion::Rating, s, e), (std::vector<int>{s, cheap, e}));
 }

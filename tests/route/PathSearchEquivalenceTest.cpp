@@ -12,8 +12,9 @@ constexpr int kMaps = 300;
 constexpr int kPairsPerCriterion = 12;
 
 // A map of up to 99 spots and 99 roads drawn from the generator. Some maps
-// use a few small lengths (many equal totals), some ratings of 0 (roads of
-// weight 0), some negative costs, some lengths whose sums pass 999999; roads
+// use a few small lengths (many equal totals), some costs of 0 (roads of
+// weight 0) and ratings outside 1..5, some negative costs, some lengths whose
+// sums pass 999999, and a quarter of the roads have no speed limit; roads
 // may join a spot to itself, repeat a pair or name a spot that is not there.
 void randomMap(RouteMap& m, std::mt19937& generator) {
     auto draw = [&generator](int low, int high) { return std::uniform_int_distribution<int>(low, high)(generator); };
@@ -21,8 +22,8 @@ void randomMap(RouteMap& m, std::mt19937& generator) {
     const int roads = draw(0, 99);
     const int kind = draw(0, 3);
     for (int i = 0; i < spots; ++i) {
-        const int cost = kind == 2 ? draw(-50, 50) : draw(0, 300);
-        m.spot(std::to_string(cost), kind == 1 ? 0 : draw(0, 5));
+        const int cost = kind == 2 ? draw(-50, 50) : kind == 1 ? 0 : draw(0, 300);
+        m.spot(std::to_string(cost), kind == 1 ? draw(-1, 7) : draw(0, 5));
     }
     const std::wstring types[] = {kHighway, kOrdinary, L"山路"};
     for (int r = 0; r < roads; ++r) {

@@ -173,7 +173,7 @@ TEST(PathSearch, TotalsAboveTheNoRoadWeightStillReachTheEnd) {
 }
 
 TEST(PathSearch, ZeroWeightShortcutsStillGiveAConnectedWalkToTheEnd) {
-    // All ratings 0: every road weighs 0 under rating, so every route is
+    // All costs 0: every road weighs 0 under cost, so every route is
     // equally light and the walk has only the path set to go by.
     RouteMap m;
     for (int i = 0; i < 5; ++i) m.spot("0", 0);
@@ -184,7 +184,7 @@ TEST(PathSearch, ZeroWeightShortcutsStillGiveAConnectedWalkToTheEnd) {
     m.road(1, 3, 1);
     m.road(1, 5, 2);
     m.road(1, 4, 1);
-    m.build(Criterion::Rating);
+    m.build(Criterion::Cost);
     for (int e = 2; e <= 5; ++e) {
         const WalkedRoute route = searchAndWalk(*m.graph, 1, e);
         ASSERT_TRUE(route.found) << e;

@@ -76,7 +76,8 @@ protected:
 };
 
 TEST_F(SettingsPageControls, EachCriterionButtonSelectsItAloneAndReweighsTheRoad) {
-    const int expected[kCriterionCount] = {500, 15, 80, 4, 1, 1000, 100};
+    // Speed: 500 m at 80 km/h is 22.5 s; rating: 11 - (3 + 5).
+    const int expected[kCriterionCount] = {500, 15, 22, 3, 1, 1000, 100};
     for (int i = kCriterionCount - 1; i >= 0; --i) {
         press(page.criteria[i]);
         EXPECT_TRUE(criterion.flags[i]) << "button " << i;
