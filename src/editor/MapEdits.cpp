@@ -7,12 +7,6 @@
 
 namespace {
 
-// Field indices of the rows.
-constexpr int kSpotX = 3;
-constexpr int kSpotY = 4;
-constexpr int kRoadEnd = 4;
-constexpr int kRoadStart = 5;
-
 bool full(const TextTable& table) { return table.count >= kMaxMapObjects; }
 
 void append(TextTable& table, const TableRow& row) { table.rows[table.count++] = row; }
@@ -48,15 +42,27 @@ void renumber(std::string& field, int removedSpot) {
 PlaceOutcome appendSpotRow(TextTable& spots, sf::Vector2f centre) {
     if (full(spots)) return PlaceOutcome::Full;
     if (closeToAnySpot(spots, centre)) return PlaceOutcome::TooClose;
-    append(spots, {wideToNarrow(L"酒店"), wideToNarrow(L"新建景点"), "1", intToText(truncateToInt(centre.x - 30.f)),
-                   intToText(truncateToInt(centre.y - 30.f)), "1000"});
+    TableRow row;
+    row[kSpotType] = wideToNarrow(L"酒店");
+    row[kSpotName] = wideToNarrow(L"新建景点");
+    row[kSpotRating] = "1";
+    row[kSpotX] = intToText(truncateToInt(centre.x - 30.f));
+    row[kSpotY] = intToText(truncateToInt(centre.y - 30.f));
+    row[kSpotCost] = "1000";
+    append(spots, row);
     return PlaceOutcome::Placed;
 }
 
 bool appendRoadRow(TextTable& roads, int endSpot, int startSpot) {
     if (full(roads)) return false;
-    append(roads, {wideToNarrow(L"普通道路"), wideToNarrow(L"新建路线"), "1000", "1", intToText(endSpot),
-                   intToText(startSpot)});
+    TableRow row;
+    row[kRoadType] = wideToNarrow(L"普通道路");
+    row[kRoadName] = wideToNarrow(L"新建路线");
+    row[kRoadLength] = "1000";
+    row[kRoadSpeedLimit] = "1";
+    row[kRoadEnd] = intToText(endSpot);
+    row[kRoadStart] = intToText(startSpot);
+    append(roads, row);
     return true;
 }
 

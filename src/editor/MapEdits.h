@@ -15,14 +15,16 @@ enum class PlaceOutcome {
     Full,      // every usable row holds a spot already
 };
 
-// Appends the row 酒店 新建景点 1 x y 1000 of a spot centred on the map
-// point, x and y being the point minus 30 truncated toward zero. Refused,
-// changing nothing, when the table is full or the centre of a spot in use
-// lies closer than 70 units (single precision, exactly 70 is accepted).
+// Appends the row of a spot centred on the map point: a 酒店 named
+// 新建景点, rated 1, costing 1000, x and y being the point minus 30 truncated
+// toward zero. Refused, changing nothing, when the table is full or the
+// centre of a spot in use lies closer than 70 units (single precision,
+// exactly 70 is accepted).
 PlaceOutcome appendSpotRow(TextTable& spots, sf::Vector2f centre);
 
-// Appends the row 普通道路 新建路线 1000 1 end start. Returns false, changing
-// nothing, when the table is full.
+// Appends the row of a 普通道路 named 新建路线, 1000 m long, speed limit 1,
+// from the start spot to the end spot. Returns false, changing nothing,
+// when the table is full.
 bool appendRoadRow(TextTable& roads, int endSpot, int startSpot);
 
 // Removes every road row with an end at spot n, then spot row n - 1; the

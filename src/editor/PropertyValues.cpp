@@ -13,8 +13,10 @@ std::array<const sf::String*, kPropertyValueCount> inputOrder(const PropertyValu
 }
 
 const std::array<int, kPropertyValueCount>& rowFields(SelectedKind kind) {
-    static const std::array<int, kPropertyValueCount> spot = {0, 1, 3, 4, 5, 2};
-    static const std::array<int, kPropertyValueCount> road = {0, 1, 4, 5, 2, 3};
+    static const std::array<int, kPropertyValueCount> spot = {kSpotType, kSpotName, kSpotX,
+                                                              kSpotY,    kSpotCost, kSpotRating};
+    static const std::array<int, kPropertyValueCount> road = {kRoadType, kRoadName,   kRoadEnd,
+                                                              kRoadStart, kRoadLength, kRoadSpeedLimit};
     return kind == SelectedKind::Spot ? spot : road;
 }
 

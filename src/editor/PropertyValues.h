@@ -26,9 +26,8 @@ struct PropertyValues {
 
 constexpr int kPropertyValueCount = 6;
 
-// The six values in input order, and the row field each one stands in:
-// a spot row is type, name, rating, x, y, cost; a road row is type, name,
-// length, speed limit, end spot, start spot.
+// The six values in input order, and the row field (map/RowFields.h) each
+// one stands in.
 std::array<sf::String*, kPropertyValueCount> inputOrder(PropertyValues& values);
 std::array<const sf::String*, kPropertyValueCount> inputOrder(const PropertyValues& values);
 const std::array<int, kPropertyValueCount>& rowFields(SelectedKind kind);

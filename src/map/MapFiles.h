@@ -1,6 +1,6 @@
 #pragma once
 // Reading and writing the spots file and the roads file: GBK text, one record
-// per line, six fields separated by white space.
+// per line, the fields of map/RowFields.h separated by white space.
 #include <iosfwd>
 #include <string>
 

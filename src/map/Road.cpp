@@ -9,12 +9,12 @@ void buildRoad(Road& road, int number, const TextTable& table) {
     const TableRow& row = table.rows[number - 1];
     road.bar.setOutlineColor(sf::Color::Blue);
     road.number = number;
-    road.type = narrowToWide(row[0]);
-    road.name = narrowToWide(row[1]);
-    road.length = static_cast<float>(parseInt(row[2]));
-    road.speedLimit = parseInt(row[3]);
-    road.endSpot = parseInt(row[4]);
-    road.startSpot = parseInt(row[5]);
+    road.type = narrowToWide(row[kRoadType]);
+    road.name = narrowToWide(row[kRoadName]);
+    road.length = static_cast<float>(parseInt(row[kRoadLength]));
+    road.speedLimit = parseInt(row[kRoadSpeedLimit]);
+    road.endSpot = parseInt(row[kRoadEnd]);
+    road.startSpot = parseInt(row[kRoadStart]);
     if (road.type == L"高速公路")
         road.bar.setFillColor(sf::Color::Yellow);
     else if (road.type == L"普通道路")

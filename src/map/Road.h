@@ -13,8 +13,8 @@ struct Road {
     sf::String lengthUnit = L"米";
     sf::String type;
     sf::String name;
-    int endSpot = 0;    // the end the bar points to (field 5)
-    int startSpot = 0;  // the end the bar starts from (field 6)
+    int endSpot = 0;    // the end the bar points to
+    int startSpot = 0;  // the end the bar starts from
     int number = 0;
     float length = 0.f;  // metres
     int speedLimit = 0;  // km/h

@@ -20,11 +20,11 @@ void buildSpot(Spot& spot, int number, const TextTable& table, const SpotTexture
     spot.circle.setFillColor(sf::Color::White);
     spot.circle.setOutlineColor(sf::Color::Red);
     spot.number = number;
-    spot.type = narrowToWide(row[0]);
-    spot.name = narrowToWide(row[1]);
-    spot.rating = parseInt(row[2]);
-    spot.setPosition(static_cast<float>(parseInt(row[3])), static_cast<float>(parseInt(row[4])));
-    spot.cost = parseFloat(row[5]);
+    spot.type = narrowToWide(row[kSpotType]);
+    spot.name = narrowToWide(row[kSpotName]);
+    spot.rating = parseInt(row[kSpotRating]);
+    spot.setPosition(static_cast<float>(parseInt(row[kSpotX])), static_cast<float>(parseInt(row[kSpotY])));
+    spot.cost = parseFloat(row[kSpotCost]);
     // The first texture sets the rectangle to the whole picture; later
     // builds keep it. A spot of another type is a plain white circle, also
     // when its slot showed a picture before the rebuild.

@@ -1,11 +1,12 @@
 #pragma once
-// The in-memory image of a map file: one row of six narrow (GBK) fields per
+// The in-memory image of a map file: one row of narrow (GBK) fields per
 // line, row i describing spot or road number i + 1.
 #include <array>
 #include <string>
 
+#include "map/RowFields.h"
+
 constexpr int kTableRows = 100;
-constexpr int kFieldsPerRow = 6;
 // Slot 0 of the object arrays is never used, so at most 99 rows are loaded.
 constexpr int kMaxMapObjects = kTableRows - 1;
 

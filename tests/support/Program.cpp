@@ -12,6 +12,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "map/RowFields.h"
 #include "support/RunTree.h"
 #include "support/Shell.h"
 
@@ -308,14 +309,14 @@ std::string Program::standardErrorTail() const {
 sf::Vector2i Program::spotCentreAtHome(int n) const {
     // A spot's position is the top-left corner of its 60 x 60 circle.
     const std::vector<std::string> row = mapFileRow(file("Data/cross.txt"), n);
-    if (row.size() < 5) return {-1, -1};
-    return homeViewPixel(std::stof(row[3]) + 30.f, std::stof(row[4]) + 30.f);
+    if (row.size() <= kSpotY) return {-1, -1};
+    return homeViewPixel(std::stof(row[kSpotX]) + 30.f, std::stof(row[kSpotY]) + 30.f);
 }
 
 std::pair<int, int> Program::roadEnds(int n) const {
     const std::vector<std::string> row = mapFileRow(file("Data/route.txt"), n);
-    if (row.size() < 6) return {0, 0};
-    return {std::stoi(row[4]), std::stoi(row[5])};
+    if (row.size() <= kRoadStart) return {0, 0};
+    return {std::stoi(row[kRoadEnd]), std::stoi(row[kRoadStart])};
 }
 
 // The close request needs Xlib, which the test executable has loaded through
