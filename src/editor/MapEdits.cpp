@@ -4,6 +4,7 @@
 
 #include "base/TextConvert.h"
 #include "base/Truncate.h"
+#include "map/Spot.h"
 
 namespace {
 
@@ -20,9 +21,11 @@ void removeRow(TextTable& table, int index) {
 bool closeToAnySpot(const TextTable& spots, sf::Vector2f centre) {
     for (int i = 0; i < spots.count; ++i) {
         // In float: a file may hold a coordinate 30 short of the int limit.
-        const float dx = static_cast<float>(parseInt(spots.rows[i][kSpotX])) + 30.f - centre.x;
-        const float dy = static_cast<float>(parseInt(spots.rows[i][kSpotY])) + 30.f - centre.y;
-        if (std::sqrt(dx * dx + dy * dy) < kMinSpotDistance) return true;
+        const TableRow& row = spots.rows[i];
+        const sf::Vector2f corner(static_cast<float>(parseInt(row[kSpotX])),
+                                  static_cast<float>(parseInt(row[kSpotY])));
+        const sf::Vector2f d = spotCentre(corner) - centre;
+        if (std::sqrt(d.x * d.x + d.y * d.y) < kMinSpotDistance) return true;
     }
     return false;
 }
@@ -42,12 +45,13 @@ void renumber(std::string& field, int removedSpot) {
 PlaceOutcome appendSpotRow(TextTable& spots, sf::Vector2f centre) {
     if (full(spots)) return PlaceOutcome::Full;
     if (closeToAnySpot(spots, centre)) return PlaceOutcome::TooClose;
+    const sf::Vector2f corner = spotCorner(centre);
     TableRow row;
     row[kSpotType] = wideToNarrow(L"酒店");
     row[kSpotName] = wideToNarrow(L"新建景点");
     row[kSpotRating] = "1";
-    row[kSpotX] = intToText(truncateToInt(centre.x - 30.f));
-    row[kSpotY] = intToText(truncateToInt(centre.y - 30.f));
+    row[kSpotX] = intToText(truncateToInt(corner.x));
+    row[kSpotY] = intToText(truncateToInt(corner.y));
     row[kSpotCost] = "1000";
     append(spots, row);
     return PlaceOutcome::Placed;

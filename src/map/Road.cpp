@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "base/TextConvert.h"
+#include "map/Spot.h"
 
 void buildRoad(Road& road, int number, const TextTable& table) {
     const TableRow& row = table.rows[number - 1];
@@ -28,7 +29,7 @@ void layBar(Road& road, float thickness, sf::Vector2f endPosition, sf::Vector2f 
     const float length = static_cast<float>(std::sqrt(static_cast<double>(dx * dx + dy * dy)));
     road.bar.setSize(sf::Vector2f(length, thickness));
     road.bar.setOrigin(0.f, thickness * 0.5f);
-    road.bar.setPosition(startPosition.x + 30.f, startPosition.y + 30.f);
+    road.bar.setPosition(spotCentre(startPosition));
     // Dividing by 3.141 rather than pi turns the bar a hair past the exact
     // angle (at most about 0.06 degree); the drawn map has always looked so.
     const float degrees = static_cast<float>(static_cast<double>(static_cast<float>(angle) * 180.f) / 3.141);

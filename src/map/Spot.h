@@ -7,6 +7,11 @@
 
 constexpr float kSpotRadius = 30.f;
 
+// The centre of a spot's circle from the top-left corner its position holds,
+// and the corner from the centre.
+inline sf::Vector2f spotCentre(sf::Vector2f corner) { return corner + sf::Vector2f(kSpotRadius, kSpotRadius); }
+inline sf::Vector2f spotCorner(sf::Vector2f centre) { return centre - sf::Vector2f(kSpotRadius, kSpotRadius); }
+
 // The four type pictures; any pointer may be null (no picture).
 struct SpotTextures {
     const sf::Texture* hotel = nullptr;
@@ -28,7 +33,7 @@ struct Spot {
 
     sf::Vector2f getPosition() const { return circle.getPosition(); }
     void setPosition(float x, float y) { circle.setPosition(x, y); }
-    sf::Vector2f centre() const { return circle.getPosition() + sf::Vector2f(kSpotRadius, kSpotRadius); }
+    sf::Vector2f centre() const { return spotCentre(circle.getPosition()); }
 };
 
 // Fills spot number n from row n - 1 of the table. Leaves the selectable

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "map/RowFields.h"
+#include "map/Spot.h"
 #include "support/RunTree.h"
 #include "support/Shell.h"
 
@@ -307,10 +308,11 @@ std::string Program::standardErrorTail() const {
 }
 
 sf::Vector2i Program::spotCentreAtHome(int n) const {
-    // A spot's position is the top-left corner of its 60 x 60 circle.
+    // A spot's position is the top-left corner of its circle.
     const std::vector<std::string> row = mapFileRow(file("Data/cross.txt"), n);
     if (row.size() <= kSpotY) return {-1, -1};
-    return homeViewPixel(std::stof(row[kSpotX]) + 30.f, std::stof(row[kSpotY]) + 30.f);
+    const sf::Vector2f centre = spotCentre({std::stof(row[kSpotX]), std::stof(row[kSpotY])});
+    return homeViewPixel(centre.x, centre.y);
 }
 
 std::pair<int, int> Program::roadEnds(int n) const {
