@@ -7,26 +7,22 @@
 
 namespace {
 
-int index(Criterion c) { return static_cast<int>(c); }
-
 // Flags are read in this order for the tag, and for the current criterion so
 // that the weights and the tag of a report always agree.
 constexpr Criterion kTagOrder[kCriterionCount] = {
     Criterion::Speed,        Criterion::Cost,          Criterion::Rating,     Criterion::Distance,
     Criterion::HighwayFirst, Criterion::OrdinaryFirst, Criterion::FewestRoads};
 
-const wchar_t* tagOf(Criterion c) {
-    switch (c) {
-    case Criterion::Distance: return L"(距离优先)";
-    case Criterion::Cost: return L"(花费优先)";
-    case Criterion::Speed: return L"(速度优先)";
-    case Criterion::Rating: return L"(评价优先)";
-    case Criterion::HighwayFirst: return L"(高速优先)";
-    case Criterion::OrdinaryFirst: return L"(普通优先)";
-    case Criterion::FewestRoads: return L"(路径最少)";
-    }
-    return L"";
-}
+// The names of each criterion, by criterionIndex: its button's caption and
+// its report tag.
+struct CriterionNames {
+    const wchar_t* caption;
+    const wchar_t* tag;
+};
+constexpr CriterionNames kNames[kCriterionCount] = {
+    {L"距离远近", L"(距离优先)"}, {L"花费预算", L"(花费优先)"}, {L"速度优先", L"(速度优先)"},
+    {L"客户评价", L"(评价优先)"}, {L"高速优先", L"(高速优先)"}, {L"普通优先", L"(普通优先)"},
+    {L"路径最少", L"(路径最少)"}};
 
 // Whole seconds to drive the road at its limit (metres × 3.6 / km/h), at
 // least 1. A road without a usable limit cannot be timed: it gets the
@@ -68,20 +64,22 @@ int roadWeight(const Road& road, const Spot& a, const Spot& b, Criterion c) {
     return std::min(uncappedWeight(road, a, b, c), kHeaviestRoad);
 }
 
+const wchar_t* criterionCaption(Criterion c) { return kNames[criterionIndex(c)].caption; }
+
 RouteCriterion onlyCriterion(Criterion c) {
     RouteCriterion criterion;
-    for (int i = 0; i < kCriterionCount; ++i) criterion.flags[i] = i == index(c);
+    for (int i = 0; i < kCriterionCount; ++i) criterion.flags[i] = i == criterionIndex(c);
     return criterion;
 }
 
 Criterion currentCriterion(const RouteCriterion& criterion) {
     for (Criterion c : kTagOrder)
-        if (criterion.flags[index(c)]) return c;
+        if (criterion.flags[criterionIndex(c)]) return c;
     return Criterion::Distance;
 }
 
 std::wstring criterionTag(const RouteCriterion& criterion) {
     for (Criterion c : kTagOrder)
-        if (criterion.flags[index(c)]) return tagOf(c);
+        if (criterion.flags[criterionIndex(c)]) return kNames[criterionIndex(c)].tag;
     return std::wstring();
 }

@@ -6,9 +6,21 @@
 #include "map/Road.h"
 #include "map/Spot.h"
 
-// In the order of the criterion buttons on the settings page.
+// In the order of the criterion buttons on the settings page, top to bottom.
 enum class Criterion { Distance, Cost, Speed, Rating, HighwayFirst, OrdinaryFirst, FewestRoads };
 constexpr int kCriterionCount = 7;
+
+// Every criterion, in that order.
+constexpr Criterion kCriteria[kCriterionCount] = {Criterion::Distance,     Criterion::Cost,
+                                                  Criterion::Speed,        Criterion::Rating,
+                                                  Criterion::HighwayFirst, Criterion::OrdinaryFirst,
+                                                  Criterion::FewestRoads};
+
+// The criterion's place in that order: the index of its flag and its button.
+constexpr int criterionIndex(Criterion c) { return static_cast<int>(c); }
+
+// The caption of the criterion's button on the settings page, such as 距离远近.
+const wchar_t* criterionCaption(Criterion c);
 
 // The weight of a cell that no road joins; no road ever weighs this much.
 constexpr int kNoRoad = 999999;
@@ -16,7 +28,7 @@ constexpr int kNoRoad = 999999;
 // under speed, and the cap of every weight, so each road stays in the graph.
 constexpr int kHeaviestRoad = kNoRoad - 1;
 
-// Seven exclusive flags indexed by Criterion; distance is the default.
+// Seven exclusive flags, by criterionIndex; distance is the default.
 struct RouteCriterion {
     bool flags[kCriterionCount] = {true, false, false, false, false, false, false};
 };

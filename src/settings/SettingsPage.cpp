@@ -6,15 +6,10 @@
 
 namespace {
 
-const wchar_t* const kCriterionCaptions[kCriterionCount] = {L"距离远近", L"花费预算", L"速度优先", L"客户评价",
-                                                            L"高速优先", L"普通优先", L"路径最少"};
-
 // The order in which a press tests the criteria.
 constexpr Criterion kCriterionClickOrder[kCriterionCount] = {
     Criterion::Speed,        Criterion::Distance,      Criterion::Cost,       Criterion::Rating,
     Criterion::HighwayFirst, Criterion::OrdinaryFirst, Criterion::FewestRoads};
-
-int index(Criterion c) { return static_cast<int>(c); }
 
 // A page switch: its rectangle outlined in blue, its label placed apart.
 ToggleButton pageSwitch(const TextButton& label, sf::Vector2f rectPosition, sf::Vector2f size) {
@@ -86,8 +81,10 @@ void buildSettingsPage(SettingsPage& page, const sf::Font& font) {
     const TextButton tool = makeToolButton(font, L"");
     page.fullScreen = toolSwitch(tool, L"画面全屏", {40.f, 379.f});
     page.animation = toolSwitch(tool, L"寻路动画", {40.f, 464.f});
-    for (int i = 0; i < kCriterionCount; ++i)
-        page.criteria[i] = toolSwitch(tool, kCriterionCaptions[i], {295.f, 95.f + 70.f * static_cast<float>(i)});
+    for (Criterion c : kCriteria) {
+        const int i = criterionIndex(c);
+        page.criteria[i] = toolSwitch(tool, criterionCaption(c), {295.f, 95.f + 70.f * static_cast<float>(i)});
+    }
 
     TextButton music = makeLargeButton(font, L"");
     music.setCharacterSize(40);
@@ -102,8 +99,10 @@ void buildSettingsPage(SettingsPage& page, const sf::Font& font) {
 
 SettingsAction handleSettingsPageClick(SettingsPage& page, SettingsContext context, sf::Vector2f point) {
     if (toggleHit(page.animation, point)) context.routeAnimation = !context.routeAnimation;
-    for (Criterion c : kCriterionClickOrder)
-        if (toggleHit(page.criteria[index(c)], point)) selectCriterion(context.criterion, c, context.graph, context.map);
+    for (Criterion c : kCriterionClickOrder) {
+        if (toggleHit(page.criteria[criterionIndex(c)], point))
+            selectCriterion(context.criterion, c, context.graph, context.map);
+    }
     const SettingsAction action = toggleHit(page.fullScreen, point) ? SettingsAction::ToggleFullScreen
                                                                     : SettingsAction::None;
     if (toggleHit(page.pause, point)) pauseMusic(context.music);

@@ -15,7 +15,7 @@
 struct SettingsPage {
     ToggleButton fullScreen;
     ToggleButton animation;
-    ToggleButton criteria[kCriterionCount];  // indexed by Criterion, top to bottom
+    ToggleButton criteria[kCriterionCount];  // by criterionIndex, top to bottom
     ToggleButton pause;
     ToggleButton play;
     ToggleButton stop;
@@ -46,10 +46,10 @@ void buildSettingsPage(SettingsPage& page, const sf::Font& font);
 
 // A left press outside the side panel while the page is open, at an
 // interface point. Every control is tested in this order, so where two
-// outlines overlap the later control has the last word: 寻路动画, 速度优先,
-// 距离远近, 花费预算, 客户评价, 高速优先, 普通优先, 路径最少, 画面全屏,
-// 暂停, 播放, 停止, the knob. A press on the criterion in force does nothing;
-// another one reweighs every road at once.
+// outlines overlap the later control has the last word: 寻路动画, the
+// criteria Speed, Distance, Cost, Rating, HighwayFirst, OrdinaryFirst,
+// FewestRoads, 画面全屏, 暂停, 播放, 停止, the knob. A press on the
+// criterion in force does nothing; another one reweighs every road at once.
 SettingsAction handleSettingsPageClick(SettingsPage& page, SettingsContext context, sf::Vector2f point);
 
 // A mouse move at an interface point, on any screen: while the knob is

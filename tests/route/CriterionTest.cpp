@@ -139,13 +139,13 @@ TEST(CriterionTag, FlagsAreReadSpeedCostRatingDistanceThenTheRest) {
     RouteCriterion all;
     for (bool& flag : all.flags) flag = true;
     EXPECT_EQ(criterionTag(all), L"(速度优先)");
-    all.flags[static_cast<int>(Criterion::Speed)] = false;
+    all.flags[criterionIndex(Criterion::Speed)] = false;
     EXPECT_EQ(criterionTag(all), L"(花费优先)");
-    all.flags[static_cast<int>(Criterion::Cost)] = false;
+    all.flags[criterionIndex(Criterion::Cost)] = false;
     EXPECT_EQ(criterionTag(all), L"(评价优先)");
-    all.flags[static_cast<int>(Criterion::Rating)] = false;
+    all.flags[criterionIndex(Criterion::Rating)] = false;
     EXPECT_EQ(criterionTag(all), L"(距离优先)");
-    all.flags[static_cast<int>(Criterion::Distance)] = false;
+    all.flags[criterionIndex(Criterion::Distance)] = false;
     EXPECT_EQ(criterionTag(all), L"(高速优先)");
     // The weights follow the same flag as the tag.
     EXPECT_EQ(currentCriterion(all), Criterion::HighwayFirst);
@@ -162,7 +162,7 @@ TEST(SelectCriterion, SetsOneFlagAndReweighsBothCells) {
 
     selectCriterion(criterion, Criterion::Cost, *m.graph, *m.map);
     EXPECT_EQ(currentCriterion(criterion), Criterion::Cost);
-    for (int i = 0; i < kCriterionCount; ++i) EXPECT_EQ(criterion.flags[i], i == static_cast<int>(Criterion::Cost));
+    for (int i = 0; i < kCriterionCount; ++i) EXPECT_EQ(criterion.flags[i], i == criterionIndex(Criterion::Cost));
     EXPECT_EQ(m.graph->cells[a][b].weight, 12);
     EXPECT_EQ(m.graph->cells[b][a].weight, 12);
     // Pairs without a road keep the no-road weight.

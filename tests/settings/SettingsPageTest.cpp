@@ -89,13 +89,13 @@ TEST_F(SettingsPageControls, EachCriterionButtonSelectsItAloneAndReweighsTheRoad
 
 TEST_F(SettingsPageControls, APressOnTheCriterionInForceDoesNothing) {
     m.graph->cells[1][2].weight = 7;  // would be overwritten by a reweighing
-    press(page.criteria[static_cast<int>(Criterion::Distance)]);
+    press(page.criteria[criterionIndex(Criterion::Distance)]);
     EXPECT_EQ(weight(), 7);
-    press(page.criteria[static_cast<int>(Criterion::Cost)]);
+    press(page.criteria[criterionIndex(Criterion::Cost)]);
     m.graph->cells[1][2].weight = 7;
-    press(page.criteria[static_cast<int>(Criterion::Cost)]);
+    press(page.criteria[criterionIndex(Criterion::Cost)]);
     EXPECT_EQ(weight(), 7);
-    EXPECT_TRUE(criterion.flags[static_cast<int>(Criterion::Cost)]);
+    EXPECT_TRUE(criterion.flags[criterionIndex(Criterion::Cost)]);
 }
 
 // The outlines of neighbouring criterion buttons overlap by ten units; a

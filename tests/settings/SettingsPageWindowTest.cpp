@@ -100,7 +100,7 @@ TEST_F(SettingsPageWindow, EachCriterionPressedTurnsGreenAloneAndNamesTheNextRep
 TEST_F(SettingsPageWindow, EveryLaterMapRebuildWeighsUnderTheChosenCriterion) {
     App& a = startAsAdmin();
     openPage();
-    clickRect(page().criteria[static_cast<int>(Criterion::FewestRoads)]);
+    clickRect(page().criteria[criterionIndex(Criterion::FewestRoads)]);
     clickRect(a.toolButtons.drawing);
     clickRect(a.editor.drawing.placeSpot);
     click(interfacePixel({100.f, 60.f}));  // an empty corner of the map
@@ -172,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(Screens, SettingsPageHover,
 TEST_F(SettingsPageWindow, LogoutClosesThePageAndKeepsEverySetting) {
     App& a = startAsUser();
     openPage();
-    clickRect(page().criteria[static_cast<int>(Criterion::FewestRoads)]);
+    clickRect(page().criteria[criterionIndex(Criterion::FewestRoads)]);
     clickRect(page().animation);
     clickRect(page().pause);
     press(interfacePixel({205.f, 145.f}));
@@ -186,7 +186,7 @@ TEST_F(SettingsPageWindow, LogoutClosesThePageAndKeepsEverySetting) {
     ASSERT_EQ(a.frame.screen, kAdminScreen);
     EXPECT_EQ(a.tools.open, ToolPanel::None);
     openPage();
-    EXPECT_EQ(selectedCriterion(), static_cast<int>(Criterion::FewestRoads));
+    EXPECT_EQ(selectedCriterion(), criterionIndex(Criterion::FewestRoads));
     EXPECT_FALSE(a.routeAnimation);
     EXPECT_EQ(a.assets.background.transport, Transport::Paused);
     EXPECT_EQ(a.assets.background.music.getStatus(), sf::SoundSource::Paused);
