@@ -43,14 +43,6 @@ sf::String roadInfoText(const Road& road) {
            L"米" + L"\n\n限制速度:" + intText(road.speedLimit) + L"千米/时";
 }
 
-bool spotContains(const Spot& spot, sf::Vector2f point) { return spot.circle.getGlobalBounds().contains(point); }
-
-// The bar's local bounds take in its outline, so the point brought back into
-// the bar's own frame is tested against the drawn rectangle.
-bool roadContains(const Road& road, sf::Vector2f point) {
-    return road.bar.getLocalBounds().contains(road.bar.getInverseTransform().transformPoint(point));
-}
-
 bool hitSpot(Spot& spot, sf::Vector2f point, InfoTargets targets) {
     if (!highlightIf(spot.circle, spotContains(spot, point))) return false;
     select(targets, SelectedKind::Spot, spot.number, L"景点情况", spotInfoText(spot));

@@ -1,9 +1,10 @@
 #pragma once
-// Clicking the map: the spot and road hit tests, what a hit shows in the
-// side panel, and the map click that runs them over every item.
+// Clicking the map: what a hit on a spot or road shows in the side panel,
+// and the map click that runs the hit tests (map/HitTest.h) over every item.
 #include <SFML/System/Vector2.hpp>
 #include <iosfwd>
 
+#include "map/HitTest.h"
 #include "map/MapModel.h"
 #include "map/Selection.h"
 #include "map/SidePanel.h"
@@ -25,17 +26,10 @@ sf::String realText(float value);
 sf::String spotInfoText(const Spot& spot);
 sf::String roadInfoText(const Road& road);
 
-// A spot's hit area is its circle's global bounds, outline included; a
-// road's is its bar as drawn, rotated, outline included, so a click on empty
-// map beside a diagonal road misses it. Left and top edges are in, right and
-// bottom edges out. A hit highlights the item, selects it and shows its
-// details; a miss removes its highlight.
+// Tests the item's hit area (spotContains, roadContains). A hit highlights
+// the item, selects it and shows its details; a miss removes its highlight.
 bool hitSpot(Spot& spot, sf::Vector2f point, InfoTargets targets);
 bool hitRoad(Road& road, sf::Vector2f point, InfoTargets targets);
-
-// Whether the point lies in the item's hit area, with no side effect.
-bool spotContains(const Spot& spot, sf::Vector2f point);
-bool roadContains(const Road& road, sf::Vector2f point);
 
 // Tests every road, then every spot (no early stop, the last hit wins). When
 // nothing is hit the selection is cleared. Returns whether anything was hit.

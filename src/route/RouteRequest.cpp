@@ -1,5 +1,6 @@
 #include "route/RouteRequest.h"
 
+#include "map/HitTest.h"
 #include "route/PathSearch.h"
 #include "route/RouteDisplay.h"
 #include "route/RouteReport.h"

@@ -2,7 +2,7 @@
 
 #include <unistd.h>
 
-#include "map/InfoPanel.h"
+#include "map/HitTest.h"
 #include "map/MapFiles.h"
 #include "support/Events.h"
 #include "support/RunTree.h"
