@@ -65,7 +65,8 @@ std::wstring reportText(const RouteReport& report, const Spot& start, const Spot
     cost << report.costSum;
     return L"从\n" + start.name.toWideString() + L"\n到\n" + end.name.toWideString() + L"\n\n" + tag +
            L"\n最短距离为" + distance.str() + L"m" + L"\n\n驾车\n" + drivingLine(report.drivingTime) +
-           L"\n\n步行(3千米/时)\n预计耗时 " + fixedTwo(report.lengthSum / 3000.0) + L"小时" +
+           L"\n\n步行(" + std::to_wstring(kWalkingSpeedKmh) + L"千米/时)\n预计耗时 " +
+           fixedTwo(report.lengthSum / (kWalkingSpeedKmh * 1000.0)) + L"小时" +
            L"\n\n花销\n预计花费 " + cost.str() + L"元" + L"\n\n行走路径是\n" + report.startName +
            report.routeList;
 }

@@ -16,6 +16,9 @@ struct RouteReport {
 
 extern const wchar_t* const kNoRouteText;
 
+// The pace the report's walking time assumes.
+constexpr int kWalkingSpeedKmh = 3;
+
 // Starts a report at the start spot, whose cost counts towards the sum.
 RouteReport beginReport(const Spot& start);
 

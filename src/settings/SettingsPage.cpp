@@ -56,7 +56,7 @@ void buildSlider(SettingsPage& page, const sf::Font& font) {
     page.leftCap = sliderPart({15.f, 40.f}, {75.f, 175.f}, sf::Color::Green);
     page.numberBox = sliderPart({47.f, 40.f}, {275.f, 175.f}, sf::Color::Green);
 
-    page.number = sf::Text(L"100", font, 25);
+    page.number = sf::Text(std::to_wstring(volumeNumber(kFullVolume)), font, 25);
     page.number.setFillColor(sf::Color::Yellow);
     page.number.setOrigin(65.f, 30.f);
     page.number.setPosition(290.f, 160.f);

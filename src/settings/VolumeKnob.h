@@ -4,6 +4,10 @@
 // in interface-view units.
 constexpr float kKnobSilentX = 65.f;
 constexpr float kKnobFullX = 210.f;
+// The volume at the right end, where the knob starts.
+constexpr float kFullVolume = 100.f;
+// Interface units the knob moves per volume point, in double precision: 1.45.
+constexpr double kKnobUnitsPerVolumePoint = (static_cast<double>(kKnobFullX) - kKnobSilentX) / kFullVolume;
 
 struct KnobPlace {
     float x;       // where the knob's position goes
