@@ -34,9 +34,6 @@ struct EditorSession {
 // stays in memory and the next save writes it. Returns whether everything was saved.
 bool commitEdit(EditorSession& session, bool spotsChanged, bool roadsChanged);
 
-// Removes the outline of every spot and road.
-void clearHighlights(MapModel& map);
-
 // Deletes the selected spot, with every road touching it and the later spots
 // renumbered, or the selected road; commits it. Nothing happens while a
 // route hint or report occupies the side panel. The property values keep
