@@ -24,11 +24,14 @@ fi
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/navigation-system
 tarball=$cache/debian12-minbase-git.tar
 started=$SECONDS
-if [ ! -s "$tarball" ]; then
+if [ ! -f "$tarball" ]; then
   mkdir -p "$cache"
   echo "fresh-system check: making the minimal Debian 12 system (once, kept in $tarball)"
-  mmdebstrap --quiet --variant=minbase --include=git,ca-certificates bookworm "$tarball.part"
-  mv "$tarball.part" "$tarball"
+  # Made under another name and renamed when complete, so a run cut short
+  # leaves no tarball to be taken for a whole one.
+  rm -rf -- "$tarball.part"
+  mmdebstrap --quiet --format=tar --variant=minbase --include=git,ca-certificates bookworm "$tarball.part"
+  mv -- "$tarball.part" "$tarball"
 fi
 
 work=$(mktemp -d /var/tmp/navigation-fresh.XXXXXX)

@@ -51,6 +51,7 @@ int App::startUp() {
     recoverDataFiles(kSpotsFile, kRoadsFile, kUsersFile);
     readMapFile(kSpotsFile, map.spotTable, console());
     readMapFile(kRoadsFile, map.roadTable, console());
+    startMapHistory(editor.history, map.spotTable, map.roadTable);
     buildAllSpots(map, spotTextures(assets));
     buildAllRoads(map);
 
@@ -113,8 +114,9 @@ void App::finishFrame() {
 }
 
 // Nothing of this session waits for the next: the panels close, an edit not
-// confirmed is dropped, nothing stays selected or outlined (a shown route
-// neither) and the side panel comes to rest with the help text.
+// confirmed is dropped, the steps to undo go, nothing stays selected or
+// outlined (a shown route neither) and the side panel comes to rest with the
+// help text.
 void App::logout() {
     changeScreen(kLoginScreen);
     resetLoginScreen(login);
@@ -124,6 +126,7 @@ void App::logout() {
     resetUserTable(userTable);
     if (editor.property.editing) showPropertyValues(editor.property, properties);
     hideStatus(editor.status);
+    startMapHistory(editor.history, map.spotTable, map.roadTable);
     panel.routePickIdle = true;
     clearMapSelection(map, selection);
     panel.nothingSelected = true;
@@ -141,7 +144,7 @@ LoginContext App::loginContext() { return LoginContext{accounts, userLine, kUser
 
 EditorSession App::editorSession() {
     return EditorSession{map,        graph,         criterion,     spotTextures(assets), pick,
-                         infoTargets(), properties, editor.status, editor.unsaved,
+                         infoTargets(), properties, editor.status, editor.unsaved, editor.history,
                          MapFilePaths{kSpotsFile, kRoadsFile}};
 }
 

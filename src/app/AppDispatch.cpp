@@ -2,6 +2,7 @@
 // one call per subsystem.
 #include "app/App.h"
 #include "app/WindowMode.h"
+#include "editor/MapUndo.h"
 #include "settings/HelpTexts.h"
 
 void App::handleEvent(const sf::Event& event) {
@@ -39,6 +40,9 @@ void App::handleScreenKeys(const sf::Event& event) {
     if (frame.screen == kLoginScreen) handleLoginKeys(login, event, loginContext());
     if (showsPropertyPanel(frame.screen, panel)) handlePropertyKeys(editor.property, event);
     if (userTableShown(frame.screen, tools)) handleUserTableKeys(userTable, event);
+    if (!mapHistoryKeysReachMap(frame.screen, tools, panel, editor.property.editing)) return;
+    EditorSession session = editorSession();
+    if (handleMapHistoryKeys(session, event)) panel.title.setString(kAdminPanelTitle);
 }
 
 // A press with the left Shift key held picks a route spot, where the map is
@@ -99,8 +103,8 @@ void App::handleLeftClick(sf::Vector2i pixel) {
 // map view; then, while no route report occupies the side panel, the tool
 // buttons (hidden, and so unresponsive, while a route hint or report is
 // shown); then the drawing panel when it is open or the property panel when
-// it is shown. A press on 退出登录 only logs out: it places, picks or deletes
-// nothing under the button.
+// it is shown, or else the status message goes. A press on 退出登录 only
+// logs out: it places, picks or deletes nothing under the button.
 void App::handleAdminPanelsClick(sf::Vector2i pixel) {
     if (isOpen(tools, ToolPanel::UserTable))
         handleUserTableClick(userTable, toMap(window, views, pixel), kUsersFile);
@@ -112,6 +116,7 @@ void App::handleAdminPanelsClick(sf::Vector2i pixel) {
     if (isOpen(tools, ToolPanel::Drawing))
         handleDrawingClick(editor.drawing, session, point, toMap(window, views, pixel));
     else if (showsPropertyPanel(frame.screen, panel)) handlePropertyClick(editor.property, session, point);
+    else hideStatus(editor.status);
 }
 
 // Closing the drawing panel, or opening another panel in its place, leaves
@@ -167,7 +172,7 @@ void App::handleMapScreenClick(sf::Vector2i pixel) {
         applyToolToggle(handleToolButtonsClick(toolButtons, frame.screen, tools, false, point));
     if (insidePanel(panel, point)) return;
 
-    if (frame.screen == kAdminScreen) panel.title.setString(L"操作界面");
+    if (frame.screen == kAdminScreen) panel.title.setString(kAdminPanelTitle);
     endPanelScroll(panel);
     if (isOpen(tools, ToolPanel::Settings))
         applySettingsAction(handleSettingsPageClick(settings, settingsContext(), point));

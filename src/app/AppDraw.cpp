@@ -69,4 +69,6 @@ void App::drawPanelContent() {
     }
     if (panel.routePickIdle) panel.body.setString(kCreditsText);
     window.draw(panel.body);
+    // The message an undo or redo leaves, at its usual place at the foot.
+    drawStatusOnPanel(window, editor.status, panel.rect);
 }

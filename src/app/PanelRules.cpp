@@ -32,6 +32,10 @@ bool mapClicksReachHitTests(Screen screen, const ToolPanels& tools, const SidePa
     return tools.open == ToolPanel::None && !(editing && showsPropertyPanel(screen, panel));
 }
 
+bool mapHistoryKeysReachMap(Screen screen, const ToolPanels& tools, const SidePanel& panel, bool editing) {
+    return screen == kAdminScreen && !pageCoversMap(screen, tools) && !(editing && showsPropertyPanel(screen, panel));
+}
+
 bool wheelZooms(Screen screen, const ToolPanels& tools, const PointerState& pointer) {
     if (!showsMap(screen) || pointer.mouseHeld || pointer.panelDrag) return false;
     return !(screen == kAdminScreen && pageCoversMap(screen, tools));

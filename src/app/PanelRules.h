@@ -42,6 +42,10 @@ bool routePicksReachMap(Screen screen, const ToolPanels& tools);
 // while editing, a press on the map changes no selection.
 bool mapClicksReachHitTests(Screen screen, const ToolPanels& tools, const SidePanel& panel, bool editing);
 
+// Ctrl+Z and Ctrl+Y step through the map's changes on the administrator
+// screen while the map is on screen and no property edit takes the keys.
+bool mapHistoryKeysReachMap(Screen screen, const ToolPanels& tools, const SidePanel& panel, bool editing);
+
 // The wheel zooms on a map screen while no button is held and the last drag
 // was not over the side panel; on the administrator screen not while a page
 // covers the map.

@@ -3,16 +3,8 @@
 #include "editor/MapEdits.h"
 #include "route/MapRebuild.h"
 
-namespace {
-
-void clearHighlights(MapModel& map) {
-    for (int n = 1; n <= map.spotCount; ++n) map.spots[n].circle.setOutlineThickness(0.f);
-    for (int n = 1; n <= map.roadCount; ++n) map.roads[n].bar.setOutlineThickness(0.f);
-}
-
-}  // namespace
-
 bool commitEdit(EditorSession& session, bool spotsChanged, bool roadsChanged) {
+    recordMapChange(session.history, session.map.spotTable, session.map.roadTable);
     session.unsaved.spots = session.unsaved.spots || spotsChanged;
     session.unsaved.roads = session.unsaved.roads || roadsChanged;
     const bool saved = saveMapTables(session.map, session.paths, session.unsaved);

@@ -1,9 +1,10 @@
 #pragma once
 // What an edit of the map touches outside the editor's own widgets, and the
-// two steps every edit shares: committing it (save, rebuild, report) and
-// deleting the selected object.
+// two steps every edit shares: committing it (record for undo, save,
+// rebuild, report) and deleting the selected object.
 #include <iosfwd>
 
+#include "editor/MapHistory.h"
 #include "editor/MapSave.h"
 #include "editor/PropertyValues.h"
 #include "editor/StatusMessage.h"
@@ -23,13 +24,14 @@ struct EditorSession {
     PropertyValues& values;
     StatusMessage& status;
     UnsavedTables& unsaved;
+    MapHistory& history;
     MapFilePaths paths;
 };
 
-// After the tables changed: saves the changed tables (with any still owed),
-// then rebuilds every spot, road and the route graph from the tables. A save
-// that fails shows "保存失败" in red; the change stays in memory and the next
-// save writes it. Returns whether everything was saved.
+// After the tables changed: records the change for undo, saves the changed
+// tables (with any still owed), then rebuilds every spot, road and the route
+// graph from the tables. A save that fails shows "保存失败" in red; the change
+// stays in memory and the next save writes it. Returns whether everything was saved.
 bool commitEdit(EditorSession& session, bool spotsChanged, bool roadsChanged);
 
 // Deletes the selected spot, with every road touching it and the later spots

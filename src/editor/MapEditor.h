@@ -1,8 +1,9 @@
 #pragma once
 // The administrator's map editor as the App holds it: the drawing panel,
-// the property panel, the status message they share and the saves still
-// owed after a failed one.
+// the property panel, the status message they share, the saves still owed
+// after a failed one and the session's steps to undo and redo.
 #include "editor/DrawingPanel.h"
+#include "editor/MapHistory.h"
 #include "editor/MapSave.h"
 #include "editor/PropertyEditor.h"
 #include "editor/StatusMessage.h"
@@ -12,6 +13,7 @@ struct MapEditor {
     PropertyEditor property;
     StatusMessage status;
     UnsavedTables unsaved;
+    MapHistory history;
 };
 
 void buildMapEditor(MapEditor& editor, const sf::Font& font);

@@ -31,3 +31,15 @@ void hideStatus(StatusMessage& message) { message.visible = false; }
 void drawStatus(sf::RenderTarget& target, const StatusMessage& message) {
     if (message.visible) target.draw(message.text);
 }
+
+void drawStatusOnPanel(sf::RenderTarget& target, const StatusMessage& message, const sf::RectangleShape& panel) {
+    if (!message.visible) return;
+    const sf::FloatRect area = panel.getGlobalBounds();
+    // The top of the message's line, whatever size a long message is written in.
+    const float top = message.text.getPosition().y - message.text.getOrigin().y;
+    sf::RectangleShape foot({area.width, area.top + area.height - top});
+    foot.setPosition(area.left, top);
+    foot.setFillColor(panel.getFillColor());
+    target.draw(foot);
+    target.draw(message.text);
+}

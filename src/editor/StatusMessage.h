@@ -17,3 +17,8 @@ void hideStatus(StatusMessage& message);
 
 // Draws the message while it is visible.
 void drawStatus(sf::RenderTarget& target, const StatusMessage& message);
+
+// Draws the visible message over text that fills the panel (the credits, a
+// route report): the panel's foot from the top of the message's line down
+// is painted in the panel's colour first, so the message reads clearly.
+void drawStatusOnPanel(sf::RenderTarget& target, const StatusMessage& message, const sf::RectangleShape& panel);

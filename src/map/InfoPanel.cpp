@@ -70,8 +70,12 @@ bool mapClick(MapModel& map, sf::Vector2f point, InfoTargets targets) {
     return anyHit;
 }
 
-void clearMapSelection(MapModel& map, Selection& selection) {
-    for (int n = 1; n <= map.roadCount; ++n) map.roads[n].bar.setOutlineThickness(0.f);
+void clearHighlights(MapModel& map) {
     for (int n = 1; n <= map.spotCount; ++n) map.spots[n].circle.setOutlineThickness(0.f);
+    for (int n = 1; n <= map.roadCount; ++n) map.roads[n].bar.setOutlineThickness(0.f);
+}
+
+void clearMapSelection(MapModel& map, Selection& selection) {
+    clearHighlights(map);
     selection.selected = false;
 }

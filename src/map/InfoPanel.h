@@ -35,5 +35,7 @@ bool hitRoad(Road& road, sf::Vector2f point, InfoTargets targets);
 // nothing is hit the selection is cleared. Returns whether anything was hit.
 bool mapClick(MapModel& map, sf::Vector2f point, InfoTargets targets);
 
+// Removes every spot's and road's outline.
+void clearHighlights(MapModel& map);
 // Clears the selection and every outline, as a click on empty map does.
 void clearMapSelection(MapModel& map, Selection& selection);

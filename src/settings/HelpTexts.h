@@ -12,6 +12,10 @@ inline const wchar_t* const kCreditsText =
     L"\n\n\n\n\n\n\n\n\n\n\n\n"
     L"制作者:Tavrinel\n学号:7402958316\n专业:数字媒体技术\n班级:2班\n学院:Merrowfield";
 
+// The side panel's title on the administrator screen once a map click or an
+// undo brought it to rest.
+inline const wchar_t* const kAdminPanelTitle = L"操作界面";
+
 inline const wchar_t* const kWindowTitle = L"数据结构大作业 - Quorvale - Tavrinel";
 
 // A map click that hit nothing: the panel shows its resting content again,

@@ -10,7 +10,9 @@ FieldInput fieldInput(const sf::Event& event) {
     if (event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::Backspace) return FieldInput::Erase;
     if (event.type != sf::Event::TextEntered) return FieldInput::None;
     const sf::Uint32 code = event.text.unicode;
-    if (code == '\t' || code == '\r' || code == kBackSpaceCharacter) return FieldInput::None;
+    // Control characters come with keys such as Tab, Return, BackSpace or
+    // Ctrl+Z: they are strokes, not text.
+    if (code < 0x20 || code == 0x7F) return FieldInput::None;
     return FieldInput::Type;
 }
 

@@ -12,7 +12,7 @@ const sf::Uint32 kBackSpaceCharacter = 8;
 enum class FieldInput {
     None,   // not for the field
     Erase,  // a BackSpace key press
-    Type,   // a typed character other than Tab, Return and the BackSpace stroke's own
+    Type,   // a typed character other than a control character (Tab, Return, Ctrl+Z ...)
 };
 
 FieldInput fieldInput(const sf::Event& event);

@@ -1,6 +1,6 @@
 // The map editor in the real binary, as the administrator uses it: placing
-// a spot, connecting two spots, editing a spot's x, deleting a spot, and a
-// Data folder that cannot be written.
+// a spot, connecting two spots, editing a spot's x, deleting a spot, undoing
+// and redoing a deletion, and a Data folder that cannot be written.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -144,6 +144,30 @@ TEST_F(MapEditorE2E, ADeletedSpotTakesItsRoadsAndTheOthersAreRenumbered) {
     program.moveTo(300, 300);
     pause(200);
     program.saveScreenshot("editor-spot-deleted");
+}
+
+TEST_F(MapEditorE2E, CtrlZBringsADeletedSpotBackAndCtrlYDeletesItAgain) {
+    const std::string before = readBytes(spots()) + readBytes(roads());
+    const sf::Vector2i spot = program.spotCentreAtHome(20);
+    const sf::Color picture = Program::windowPixel(program.screenshot(), spot);
+    program.clickAt(spot);
+    program.clickAt(kDeleteObject);
+    ASSERT_TRUE(waitFor([&] { return lineCount(spots()) == 24; }, 2000));
+    const std::string deleted = readBytes(spots()) + readBytes(roads());
+
+    program.key("ctrl+z");
+    EXPECT_TRUE(waitFor([&] { return readBytes(spots()) + readBytes(roads()) == before; }, 2000));
+    program.moveTo(300, 300);
+    sf::Image shot;
+    EXPECT_TRUE(program.waitForScreen(
+        [&](const sf::Image& s) {
+            return countPixels(s, kStatusArea, sf::Color::Green) > 50 && Program::windowPixel(s, spot) == picture;
+        },
+        2000, &shot))
+        << "已撤销 at the panel's foot, the spot drawn again";
+    Program::saveScreenshot("editor-undone", shot);
+    program.key("ctrl+y");
+    EXPECT_TRUE(waitFor([&] { return readBytes(spots()) + readBytes(roads()) == deleted; }, 2000));
 }
 
 TEST_F(MapEditorE2E, AnUnwritableDataFolderShowsSaveFailedAndBothFilesStay) {

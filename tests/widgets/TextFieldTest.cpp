@@ -145,9 +145,10 @@ TEST(TextField, NumericRangeRefusesLettersAndTakesSignsPointAndDigits) {
     EXPECT_EQ(field.content, sf::String(L"-.5"));
 }
 
-TEST(TextField, TabReturnAndBackSpaceCharactersAreNotTyped) {
+TEST(TextField, TabReturnBackSpaceAndOtherControlCharactersAreNotTyped) {
     TextField field = focusedField(L"a");
-    typeText(field, sf::String(L"\t\r") + sf::String(kBackSpaceCharacter));
+    // Ctrl+Z and Ctrl+Y arrive as 26 and 25.
+    typeText(field, sf::String(L"\t\r\x1a\x19\x7f") + sf::String(kBackSpaceCharacter));
     EXPECT_EQ(field.content, sf::String(L"a"));
     field.handleEvent(keyPressed(sf::Keyboard::A));
     field.handleEvent(keyReleased(sf::Keyboard::Backspace));

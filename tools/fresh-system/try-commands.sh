@@ -17,7 +17,7 @@ mount --bind /tmp/.X11-unix "$tree/tmp/.X11-unix"
 cp -L /etc/resolv.conf "$tree/etc/resolv.conf"
 
 inside() {
-  chroot "$tree" /usr/bin/env -i HOME=/root LANG=C.UTF-8 DISPLAY="$display" ALSOFT_DRIVERS=null \
+  chroot "$tree" /usr/bin/env -i HOME=/root LANG=C.UTF-8 DEBIAN_FRONTEND=noninteractive DISPLAY="$display" ALSOFT_DRIVERS=null \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@"
 }
 fail() { echo "FAILED: $*"; exit 1; }
@@ -34,8 +34,8 @@ if [ "$system" = bare ]; then
   echo "set-up without root or sudo: $said"
 else
   inside apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive inside apt-get install -y -qq --no-install-recommends \
-    googletest libgtest-dev libbenchmark-dev >/dev/null
+  inside apt-get install -y -qq --no-install-recommends googletest libgtest-dev libbenchmark-dev >/dev/null 2>&1 ||
+    fail "could not install googletest, libgtest-dev, libbenchmark-dev"
   echo "installed googletest, libgtest-dev, libbenchmark-dev"
 fi
 

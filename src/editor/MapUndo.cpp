@@ -1,0 +1,50 @@
+#include "editor/MapUndo.h"
+
+#include "route/MapRebuild.h"
+
+namespace {
+
+// The spot and road numbers of the rebuilt map may name other objects than
+// before: nothing stays selected, outlined or picked, and a route hint or
+// report, which names the old spots, gives way to the panel's resting content.
+void settleAfterStep(EditorSession& session) {
+    clearHighlights(session.map);
+    resetPick(session.map, session.pick);
+    session.pick.pending = false;
+    session.info.selection.selected = false;
+    SidePanel& panel = session.info.panel;
+    panel.nothingSelected = true;
+    panel.routePickIdle = true;
+    endPanelScroll(panel);
+}
+
+}  // namespace
+
+bool handleMapHistoryKeys(EditorSession& session, const sf::Event& event) {
+    if (event.type != sf::Event::KeyPressed || !event.key.control) return false;
+    const bool z = event.key.code == sf::Keyboard::Z;
+    if (z && !event.key.shift) return stepMapHistory(session, true);
+    if (z || event.key.code == sf::Keyboard::Y) return stepMapHistory(session, false);
+    return false;
+}
+
+bool stepMapHistory(EditorSession& session, bool back) {
+    MapModel& map = session.map;
+    const auto forth = back ? undoMapChange : redoMapChange;
+    const auto undoForth = back ? redoMapChange : undoMapChange;
+    if (!forth(session.history, map.spotTable, map.roadTable)) {
+        showStatus(session.status, back ? L"没有可撤销的修改" : L"没有可重做的修改", sf::Color::Yellow);
+        return false;
+    }
+    // Both files at once, so they never disagree on disk.
+    session.unsaved = UnsavedTables{true, true};
+    if (!saveMapTables(map, session.paths, session.unsaved)) {
+        undoForth(session.history, map.spotTable, map.roadTable);
+        showStatus(session.status, L"保存失败", sf::Color::Red);
+        return false;
+    }
+    rebuildMap(map, session.textures, session.graph, session.criterion, session.info.console);
+    settleAfterStep(session);
+    showStatus(session.status, back ? L"已撤销" : L"已重做", sf::Color::Green);
+    return true;
+}
