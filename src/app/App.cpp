@@ -6,6 +6,7 @@
 
 #include "app/DataRecovery.h"
 #include "map/MapFiles.h"
+#include "route/MapRebuild.h"
 #include "route/RouteDisplay.h"
 #include "settings/HelpTexts.h"
 
@@ -52,8 +53,8 @@ int App::startUp() {
     readMapFile(kSpotsFile, map.spotTable, console());
     readMapFile(kRoadsFile, map.roadTable, console());
     startMapHistory(editor.history, map.spotTable, map.roadTable);
-    buildAllSpots(map, spotTextures(assets));
-    buildAllRoads(map);
+    // The same rebuild as after every edit, so start-up and edits agree.
+    rebuildMap(map, spotTextures(assets), graph, criterion, console());
 
     // A missing font leaves every text empty; the program runs on.
     assets.font.loadFromFile("fonts/MF-FangHei-Noncommercial-Regular.ttf");
@@ -71,9 +72,6 @@ int App::startUp() {
     buildMapEditor(editor, assets.font);
     buildUserTable(userTable, assets.font);
     buildSettingsPage(settings, assets.font);
-
-    buildGraph(graph, map, currentCriterion(criterion));
-    layAllBars(map, console());
 
     recentre(views, window);
     clock.restart();
