@@ -127,7 +127,6 @@ void App::logout() {
     startMapHistory(editor.history, map.spotTable, map.roadTable);
     panel.routePickIdle = true;
     clearMapSelection(map, selection);
-    panel.nothingSelected = true;
     showHelpAtRest(panel, true);
 }
 

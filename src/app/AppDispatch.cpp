@@ -38,9 +38,9 @@ void App::handleEvent(const sf::Event& event) {
 
 void App::handleScreenKeys(const sf::Event& event) {
     if (frame.screen == kLoginScreen) handleLoginKeys(login, event, loginContext());
-    if (showsPropertyPanel(frame.screen, panel)) handlePropertyKeys(editor.property, event);
+    if (showsPropertyPanel(frame.screen, selection)) handlePropertyKeys(editor.property, event);
     if (userTableShown(frame.screen, tools)) handleUserTableKeys(userTable, event);
-    if (!mapHistoryKeysReachMap(frame.screen, tools, panel, editor.property.editing)) return;
+    if (!mapHistoryKeysReachMap(frame.screen, tools, selection, editor.property.editing)) return;
     EditorSession session = editorSession();
     if (handleMapHistoryKeys(session, event)) panel.title.setString(kAdminPanelTitle);
 }
@@ -110,12 +110,12 @@ void App::handleAdminPanelsClick(sf::Vector2i pixel) {
         handleUserTableClick(userTable, toMap(window, views, pixel), kUsersFile);
     const sf::Vector2f point = toInterface(window, views, pixel);
     if (panel.routePickIdle)
-        applyToolToggle(handleToolButtonsClick(toolButtons, frame.screen, tools, selection.selected, point));
+        applyToolToggle(handleToolButtonsClick(toolButtons, frame.screen, tools, anythingSelected(selection), point));
     if (buttonHit(backButton, point)) return;
     EditorSession session = editorSession();
     if (isOpen(tools, ToolPanel::Drawing))
         handleDrawingClick(editor.drawing, session, point, toMap(window, views, pixel));
-    else if (showsPropertyPanel(frame.screen, panel)) handlePropertyClick(editor.property, session, point);
+    else if (showsPropertyPanel(frame.screen, selection)) handlePropertyClick(editor.property, session, point);
     else hideStatus(editor.status);
 }
 
@@ -168,7 +168,7 @@ void App::applyLoginAction(LoginAction action) {
 // Clicks inside the side panel belong to the panel's own controls.
 void App::handleMapScreenClick(sf::Vector2i pixel) {
     const sf::Vector2f point = toInterface(window, views, pixel);
-    if (frame.screen == kUserScreen && panel.nothingSelected && panel.routePickIdle)
+    if (frame.screen == kUserScreen && !panelShowsSelection(selection) && panel.routePickIdle)
         applyToolToggle(handleToolButtonsClick(toolButtons, frame.screen, tools, false, point));
     if (insidePanel(panel, point)) return;
 
@@ -182,9 +182,8 @@ void App::handleMapScreenClick(sf::Vector2i pixel) {
         return;
     }
     panel.routePickIdle = true;
-    if (!mapClicksReachHitTests(frame.screen, tools, panel, editor.property.editing)) return;
+    if (!mapClicksReachHitTests(frame.screen, tools, selection, editor.property.editing)) return;
     const bool hit = mapClick(map, toMap(window, views, pixel), infoTargets());
-    panel.nothingSelected = !hit;
     if (!hit) showHelpAtRest(panel, frame.screen == kUserScreen);
 }
 

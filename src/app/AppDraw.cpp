@@ -52,13 +52,13 @@ void App::drawMapScreen() {
 }
 
 void App::drawPanelContent() {
-    const bool atRest = panel.nothingSelected && panel.routePickIdle;
+    const bool atRest = !panelShowsSelection(selection) && panel.routePickIdle;
     if (frame.screen == kUserScreen) {
         window.draw(panel.body);
         if (atRest) drawToolButtons(window, toolButtons, frame.screen, tools);
         return;
     }
-    if (showsPropertyPanel(frame.screen, panel)) {
+    if (showsPropertyPanel(frame.screen, selection)) {
         drawPropertyPanel(window, editor.property, editor.status);
         return;
     }

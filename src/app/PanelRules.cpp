@@ -24,16 +24,17 @@ bool routePicksReachMap(Screen screen, const ToolPanels& tools) {
     return showsMap(screen) && !pageCoversMap(screen, tools);
 }
 
-bool showsPropertyPanel(Screen screen, const SidePanel& panel) {
-    return screen == kAdminScreen && !panel.nothingSelected;
+bool showsPropertyPanel(Screen screen, const Selection& selection) {
+    return screen == kAdminScreen && panelShowsSelection(selection);
 }
 
-bool mapClicksReachHitTests(Screen screen, const ToolPanels& tools, const SidePanel& panel, bool editing) {
-    return tools.open == ToolPanel::None && !(editing && showsPropertyPanel(screen, panel));
+bool mapClicksReachHitTests(Screen screen, const ToolPanels& tools, const Selection& selection, bool editing) {
+    return tools.open == ToolPanel::None && !(editing && showsPropertyPanel(screen, selection));
 }
 
-bool mapHistoryKeysReachMap(Screen screen, const ToolPanels& tools, const SidePanel& panel, bool editing) {
-    return screen == kAdminScreen && !pageCoversMap(screen, tools) && !(editing && showsPropertyPanel(screen, panel));
+bool mapHistoryKeysReachMap(Screen screen, const ToolPanels& tools, const Selection& selection, bool editing) {
+    return screen == kAdminScreen && !pageCoversMap(screen, tools) &&
+           !(editing && showsPropertyPanel(screen, selection));
 }
 
 bool wheelZooms(Screen screen, const ToolPanels& tools, const PointerState& pointer) {

@@ -2,7 +2,7 @@
 // Which screen or panel may act: the administrator's three tool panels, of
 // which at most one is open, and the rules the dispatch and the drawing ask.
 #include "app/FrameFlags.h"
-#include "map/SidePanel.h"
+#include "map/Selection.h"
 
 enum class ToolPanel { None, Drawing, UserTable, Settings };
 
@@ -27,7 +27,7 @@ bool pageCoversMap(Screen screen, const ToolPanels& tools);
 
 // The administrator screen shows the property panel of the selected spot or
 // road in place of the panel's resting content.
-bool showsPropertyPanel(Screen screen, const SidePanel& panel);
+bool showsPropertyPanel(Screen screen, const Selection& selection);
 
 // The user-data table is open on the administrator screen: it takes the
 // keys, blinks its cells and is drawn.
@@ -40,11 +40,11 @@ bool routePicksReachMap(Screen screen, const ToolPanels& tools);
 // A left click on the map runs the hit tests of every road and spot only
 // while no tool panel is open and no property edit is shown in progress:
 // while editing, a press on the map changes no selection.
-bool mapClicksReachHitTests(Screen screen, const ToolPanels& tools, const SidePanel& panel, bool editing);
+bool mapClicksReachHitTests(Screen screen, const ToolPanels& tools, const Selection& selection, bool editing);
 
 // Ctrl+Z and Ctrl+Y step through the map's changes on the administrator
 // screen while the map is on screen and no property edit takes the keys.
-bool mapHistoryKeysReachMap(Screen screen, const ToolPanels& tools, const SidePanel& panel, bool editing);
+bool mapHistoryKeysReachMap(Screen screen, const ToolPanels& tools, const Selection& selection, bool editing);
 
 // The wheel zooms on a map screen while no button is held and the last drag
 // was not over the side panel; on the administrator screen not while a page

@@ -50,7 +50,7 @@ void placeSpot(DrawingPanel& panel, EditorSession& session, sf::Vector2f mapPoin
             return;
         case PlaceOutcome::Placed:
             hideStatus(session.status);
-            session.info.selection.selected = false;
+            clearSelection(session.info.selection);
             commitEdit(session, true, false);
             return;
     }
@@ -68,7 +68,7 @@ bool pickRoadEnd(DrawingPanel& panel, EditorSession& session, sf::Vector2f mapPo
     }
     resetPick(session.map, pick);
     hideStatus(session.status);
-    session.info.selection.selected = false;
+    clearSelection(session.info.selection);
     panel.mode = DrawingMode::None;
     if (appendRoadRow(session.map.roadTable, pick.lastPicked, pick.start)) commitEdit(session, false, true);
     else showStatus(session.status, L"道路数量已满", sf::Color::Red);
@@ -114,7 +114,7 @@ void buildDrawingPanel(DrawingPanel& panel, const sf::Font& font) {
 
 void handleDrawingClick(DrawingPanel& panel, EditorSession& session, sf::Vector2f point, sf::Vector2f mapPoint) {
     if (pressSwitches(panel, session, point, mapPoint)) {
-        if (panel.mode != DrawingMode::Delete) session.info.selection.selected = false;
+        if (panel.mode != DrawingMode::Delete) clearSelection(session.info.selection);
         return;
     }
     const bool onMap = !insidePanel(session.info.panel, point);
@@ -128,7 +128,7 @@ void handleDrawingClick(DrawingPanel& panel, EditorSession& session, sf::Vector2
         return;
     }
     hideStatus(session.status);
-    session.info.selection.selected = false;
+    clearSelection(session.info.selection);
 }
 
 void resetDrawingPanel(DrawingPanel& panel, StatusMessage& status, MapModel& map, RoutePick& pick) {

@@ -11,9 +11,8 @@ void settleAfterStep(EditorSession& session) {
     clearHighlights(session.map);
     resetPick(session.map, session.pick);
     session.pick.pending = false;
-    session.info.selection.selected = false;
+    clearSelection(session.info.selection);
     SidePanel& panel = session.info.panel;
-    panel.nothingSelected = true;
     panel.routePickIdle = true;
     endPanelScroll(panel);
 }

@@ -18,7 +18,7 @@ bool highlightIf(sf::Shape& shape, bool hit) {
 void select(InfoTargets targets, SelectedKind kind, int number, const wchar_t* title, const sf::String& details) {
     Selection& selection = targets.selection;
     (kind == SelectedKind::Spot ? selection.spotNumber : selection.roadNumber) = number;
-    selection.selected = true;
+    if (selection.state == SelectionState::None) selection.state = SelectionState::Picked;
     selection.kind = kind;
     ++selection.hits;
     targets.panel.title.setString(title);
@@ -66,7 +66,7 @@ bool mapClick(MapModel& map, sf::Vector2f point, InfoTargets targets) {
     }
     for (int n = 1; n <= map.spotCount; ++n)
         if (hitSpot(map.spots[n], point, targets)) anyHit = true;
-    if (!anyHit) targets.selection.selected = false;
+    targets.selection.state = anyHit ? SelectionState::Shown : SelectionState::None;
     return anyHit;
 }
 
@@ -77,5 +77,5 @@ void clearHighlights(MapModel& map) {
 
 void clearMapSelection(MapModel& map, Selection& selection) {
     clearHighlights(map);
-    selection.selected = false;
+    clearSelection(selection);
 }

@@ -31,8 +31,9 @@ sf::String roadInfoText(const Road& road);
 bool hitSpot(Spot& spot, sf::Vector2f point, InfoTargets targets);
 bool hitRoad(Road& road, sf::Vector2f point, InfoTargets targets);
 
-// Tests every road, then every spot (no early stop, the last hit wins). When
-// nothing is hit the selection is cleared. Returns whether anything was hit.
+// Tests every road, then every spot (no early stop, the last hit wins). A
+// hit is selected and shown in the side panel; when nothing is hit the
+// selection is cleared. Returns whether anything was hit.
 bool mapClick(MapModel& map, sf::Vector2f point, InfoTargets targets);
 
 // Removes every spot's and road's outline.

@@ -2,7 +2,8 @@
 // The blue panel on the right of the user and administrator screens, with
 // the title and body texts that the information panels, the route request
 // and report and the help texts take turns to fill, and the modes that say
-// what the panel shows. Interface-view units.
+// what the panel shows (whether it shows a selected spot or road is the
+// Selection's to say). Interface-view units.
 #include <SFML/Graphics.hpp>
 
 constexpr float kPanelTitleHomeY = 5.f;
@@ -14,7 +15,6 @@ struct SidePanel {
     sf::Text body;
 
     bool scrollMode = false;      // a route report may be dragged vertically
-    bool nothingSelected = true;  // no spot or road is selected: the panel shows its resting content
     bool routePickIdle = true;    // no route hint or report occupies the panel
 };
 

@@ -209,7 +209,7 @@ TEST_F(LoginScreenWindow, LogoutLeavesNothingOfTheSessionForTheNext) {
     a.map.spots[3].setPosition(underButton.x - kSpotRadius, underButton.y - kSpotRadius);
     click(buttonPixel(a.backButton));
     logIn(L"小明", L"xm8888");
-    EXPECT_FALSE(a.selection.selected);
+    EXPECT_FALSE(anythingSelected(a.selection));
     EXPECT_TRUE(outlinedSpots().empty() && outlinedRoads().empty());
     EXPECT_EQ(a.panel.title.getString(), L"使用帮助");
     EXPECT_EQ(a.panel.body.getString(), kHelpText);

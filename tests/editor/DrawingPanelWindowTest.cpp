@@ -142,7 +142,7 @@ TEST_F(DrawingPanelWindow, ARoadJoinsTheTwoSpotsPickedAndEndsTheMode) {
     EXPECT_EQ(drawing().mode, DrawingMode::None);
     EXPECT_EQ(a.pick.pickCount, 0);
     EXPECT_TRUE(allSelectable(a.map));
-    EXPECT_FALSE(a.selection.selected);
+    EXPECT_FALSE(anythingSelected(a.selection));
     EXPECT_FALSE(a.editor.status.visible);
 }
 
@@ -197,7 +197,7 @@ TEST_F(DrawingPanelWindow, DeleteModeRemovesTheSpotClickedWithItsRoadsAndStaysOn
     click(roadPixel(1));
     EXPECT_EQ(a.map.roadCount, 38) << "a road, too";
     clickToggle(drawing().remove);
-    EXPECT_FALSE(a.selection.selected);
+    EXPECT_FALSE(anythingSelected(a.selection));
     clickToggle(a.toolButtons.drawing);
     EXPECT_FALSE(isOpen(a.tools, ToolPanel::Drawing));
 }

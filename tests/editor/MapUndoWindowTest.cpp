@@ -51,7 +51,7 @@ TEST_F(MapUndoWindow, ThreeEditsAreUndoneInReverseOrderAndAFailedSaveKeepsTheSte
     for (int n = 2; n >= 0; --n) {
         send(ctrlKey(sf::Keyboard::Z));
         EXPECT_EQ(files(), states[n]) << n;
-        EXPECT_FALSE(a.selection.selected) << "the deleted road's number names another road now";
+        EXPECT_FALSE(anythingSelected(a.selection)) << "the deleted road's number names another road now";
     }
     EXPECT_TRUE(statusShows(L"已撤销", sf::Color::Green));
     send(ctrlKey(sf::Keyboard::Z));

@@ -244,7 +244,7 @@ TEST_F(PropertyEditorWindow, WhileEditingAPressOnTheMapChangesNoSelectionAndLogo
     ASSERT_EQ(a.frame.screen, kLoginScreen);
     logIn(L"云栖客", L"5820413");
     ASSERT_EQ(a.frame.screen, kAdminScreen);
-    EXPECT_FALSE(a.selection.selected);
+    EXPECT_FALSE(anythingSelected(a.selection));
     EXPECT_FALSE(editor().editing);
     EXPECT_EQ(spotsFile(), spots);
 }

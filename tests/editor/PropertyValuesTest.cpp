@@ -51,7 +51,7 @@ TEST(PropertyValues, FollowTheSelectionOnlyWhenItWasHitAgain) {
     auto map = marketAndBank();
     PropertyValues v;
     Selection selection;
-    selection.selected = true;
+    selection.state = SelectionState::Shown;
     selection.spotNumber = 2;
     ++selection.hits;
     followSelection(v, *map, selection);

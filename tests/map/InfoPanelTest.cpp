@@ -72,7 +72,7 @@ TEST(InfoPanel, SpotHitSelectsAndShowsIt) {
     auto map = diagonalMap();
     Panel p;
     ASSERT_TRUE(hitSpot(map->spots[1], {130.f, 130.f}, p.targets()));
-    EXPECT_TRUE(p.selection.selected);
+    EXPECT_TRUE(anythingSelected(p.selection));
     EXPECT_EQ(p.selection.kind, SelectedKind::Spot);
     EXPECT_EQ(p.selection.spotNumber, 1);
     EXPECT_EQ(p.panel.title.getString(), L"景点情况");
@@ -119,7 +119,7 @@ TEST(InfoPanel, MapClickBesideADiagonalRoadHitsNothing) {
     ASSERT_EQ(p.selection.kind, SelectedKind::Road);
     const sf::FloatRect box = map->roads[1].bar.getGlobalBounds();
     EXPECT_FALSE(mapClick(*map, {box.left + box.width - 5.f, box.top + 5.f}, p.targets()));
-    EXPECT_FALSE(p.selection.selected);
+    EXPECT_FALSE(anythingSelected(p.selection));
     EXPECT_FLOAT_EQ(map->roads[1].bar.getOutlineThickness(), 0.f);
 }
 
@@ -142,7 +142,7 @@ TEST(InfoPanel, MapClickOnEmptyMapClearsSelectionAndHighlights) {
     mapClick(*map, {130.f, 130.f}, p.targets());
     map->spots[2].circle.setOutlineThickness(5.f);  // as a shown route leaves it
     EXPECT_FALSE(mapClick(*map, {-500.f, -500.f}, p.targets()));
-    EXPECT_FALSE(p.selection.selected);
+    EXPECT_FALSE(anythingSelected(p.selection));
     for (int n = 1; n <= 2; ++n) EXPECT_FLOAT_EQ(map->spots[n].circle.getOutlineThickness(), 0.f);
     EXPECT_FLOAT_EQ(map->roads[1].bar.getOutlineThickness(), 0.f);
 }

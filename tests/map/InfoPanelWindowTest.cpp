@@ -51,10 +51,10 @@ TEST_F(InfoPanelWindow, AClickOnASpotShowsItsDetailsAndOutlinesItInRed) {
     EXPECT_EQ(a.panel.title.getString(), L"景点情况");
     EXPECT_EQ(a.panel.body.getString(), kSpot7Text);
     EXPECT_EQ(a.map.spots[7].circle.getOutlineThickness(), 5.f);
-    EXPECT_TRUE(a.selection.selected);
+    EXPECT_TRUE(anythingSelected(a.selection));
     EXPECT_EQ(a.selection.kind, SelectedKind::Spot);
     EXPECT_EQ(a.selection.spotNumber, 7);
-    EXPECT_FALSE(a.panel.nothingSelected);
+    EXPECT_TRUE(panelShowsSelection(a.selection));
     EXPECT_EQ(a.backButton.getString(), L"退出登录");
 
     const sf::Image after = frame();
@@ -114,7 +114,7 @@ TEST_F(InfoPanelWindow, AClickOnARoadPrintsItsCoefficientAndShowsItsDetails) {
     EXPECT_TRUE(outlinedSpots().empty());
     EXPECT_EQ(a.selection.kind, SelectedKind::Road);
     EXPECT_EQ(a.selection.roadNumber, 18);
-    EXPECT_FALSE(a.panel.nothingSelected);
+    EXPECT_TRUE(panelShowsSelection(a.selection));
     EXPECT_EQ(colourAt(frame(), besideRoad(18)), sf::Color::Blue);
 
     // Each click prints again.
@@ -149,8 +149,8 @@ TEST_F(InfoPanelWindow, AClickOnEmptyMapBringsTheHelpBackAndClearsEveryHighlight
     EXPECT_EQ(a.panel.body.getString(), kHelpText);
     EXPECT_TRUE(outlinedSpots().empty());
     EXPECT_TRUE(outlinedRoads().empty());
-    EXPECT_FALSE(a.selection.selected);
-    EXPECT_TRUE(a.panel.nothingSelected);
+    EXPECT_FALSE(anythingSelected(a.selection));
+    EXPECT_FALSE(panelShowsSelection(a.selection));
     EXPECT_TRUE(a.panel.routePickIdle);
     EXPECT_FALSE(a.panel.scrollMode);
     EXPECT_NE(colourAt(frame(), aboveSpot(11)), sf::Color::Red);
@@ -161,7 +161,7 @@ TEST_F(InfoPanelWindow, OnTheAdministratorScreenAClickOutsideThePanelTitlesItOpe
     App& a = startAsAdmin();
     click(kEmptyMapPixel);
     EXPECT_EQ(a.panel.title.getString(), L"操作界面");
-    EXPECT_TRUE(a.panel.nothingSelected);
+    EXPECT_FALSE(panelShowsSelection(a.selection));
     frame();
     EXPECT_EQ(a.panel.body.getString(), kCreditsText);
 
@@ -186,9 +186,9 @@ TEST_F(InfoPanelWindow, AClickInsideTheSidePanelChangesNothing) {
     EXPECT_EQ(a.panel.title.getString(), L"景点情况");
     EXPECT_EQ(a.panel.body.getString(), kSpot7Text);
     EXPECT_EQ(outlinedSpots(), std::vector<int>{7});
-    EXPECT_TRUE(a.selection.selected);
+    EXPECT_TRUE(anythingSelected(a.selection));
     EXPECT_EQ(a.selection.spotNumber, 7);
-    EXPECT_FALSE(a.panel.nothingSelected);
+    EXPECT_TRUE(panelShowsSelection(a.selection));
     EXPECT_EQ(consoleText(), printedBefore);
     EXPECT_EQ(a.frame.screen, kUserScreen);
 }
