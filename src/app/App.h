@@ -54,6 +54,10 @@ public:
     // completed, holds the frame for half a second and changes the screen.
     void drawScreen();
 
+private:
+    // The tests' view of the state below (tests/support/AppProbe.h).
+    friend struct AppProbe;
+
     std::ostream& console() { return *platform.console; }
 
     Platform platform;
@@ -85,7 +89,6 @@ public:
     SettingsPage settings;
     bool windowModeWarned = false;  // a failed switch of the window mode is reported once
 
-private:
     // What the subsystems are handed of the App.
     InfoTargets infoTargets();
     RouteSession routeSession();

@@ -10,12 +10,12 @@ namespace {
 class LoginScreenWindow : public AppFixture {
 protected:
     void clickMapPoint(sf::Vector2f point) { click(mapPixel(point)); }
-    void clickUserNameBox() { clickMapPoint(app->login.userName.box.getPosition()); }
+    void clickUserNameBox() { clickMapPoint(probe().login.userName.box.getPosition()); }
     // Types both fields by clicking into each, without pressing any key after.
     void fillFields(const std::wstring& name, const std::wstring& password) {
         clickUserNameBox();
         typeText(name);
-        clickMapPoint(app->login.password.box.getPosition());
+        clickMapPoint(probe().login.password.box.getPosition());
         typeText(password);
     }
     void clickButton(const sf::Text& button) { clickMapPoint(button.getPosition()); }
@@ -23,13 +23,13 @@ protected:
         const sf::FloatRect box = shape.getGlobalBounds();
         clickMapPoint({box.left + box.width / 2, box.top + box.height / 2});
     }
-    sf::String message() const { return app->login.message.getString(); }
+    sf::String message() const { return probe().login.message.getString(); }
 };
 
 }  // namespace
 
 TEST_F(LoginScreenWindow, ReturnInUserNameFieldOnlyMovesTheFocus) {
-    App& a = startApp();
+    AppProbe a = startApp();
     clickUserNameBox();
     EXPECT_TRUE(a.login.userName.focused);
     typeText(L"云栖客");
@@ -48,7 +48,7 @@ TEST_F(LoginScreenWindow, ReturnInUserNameFieldOnlyMovesTheFocus) {
 }
 
 TEST_F(LoginScreenWindow, AdministratorLoginLeavesTheMessageAsItWasThenItsScreenAfterHalfASecond) {
-    App& a = startApp();
+    AppProbe a = startApp();
     logIn(L"云栖客", L"5820413");
     EXPECT_EQ(a.frame.screen, kAdminScreen);
     EXPECT_EQ(a.frame.previousScreen, kAdminScreen);
@@ -64,11 +64,11 @@ TEST_F(LoginScreenWindow, AdministratorLoginLeavesTheMessageAsItWasThenItsScreen
 }
 
 TEST_F(LoginScreenWindow, OrdinaryLoginByButtonLeadsToTheUserScreen) {
-    App& a = startApp();
+    AppProbe a = startApp();
     fillFields(L"alice", L"2024abc");
     clickButton(a.login.loginButton);
     EXPECT_TRUE(a.login.ordinaryLoginDone);
-    a.drawScreen();
+    a.app.drawScreen();
     EXPECT_EQ(a.frame.screen, kUserScreen);
     EXPECT_EQ(a.userLine.getString(), L"用户名：alice\n用户类型：普通用户");
     EXPECT_EQ(a.backButton.getString(), L"退出登录");
@@ -77,7 +77,7 @@ TEST_F(LoginScreenWindow, OrdinaryLoginByButtonLeadsToTheUserScreen) {
 }
 
 TEST_F(LoginScreenWindow, FailedLoginsStayWithARedMessage) {
-    App& a = startApp();
+    AppProbe a = startApp();
     logIn(L"游客", L"wrong");
     EXPECT_EQ(a.frame.screen, kLoginScreen);
     EXPECT_TRUE(a.login.messageVisible);
@@ -96,7 +96,7 @@ TEST_F(LoginScreenWindow, FailedLoginsStayWithARedMessage) {
 }
 
 TEST_F(LoginScreenWindow, ShowPasswordBoxTogglesMaskAndColour) {
-    App& a = startApp();
+    AppProbe a = startApp();
     clickMapPoint(a.login.password.box.getPosition());
     typeText(L"abc");
     EXPECT_EQ(a.login.password.text.getString(), L"***");
@@ -109,7 +109,7 @@ TEST_F(LoginScreenWindow, ShowPasswordBoxTogglesMaskAndColour) {
 }
 
 TEST_F(LoginScreenWindow, RegistrationAppendsToTheUsersFileAndThenLogsIn) {
-    App& a = startApp();
+    AppProbe a = startApp();
     fillFields(L"新用户", L"pw1");
     const std::string before = readBytes("Data/users.txt");
     clickButton(a.login.registerButton);
@@ -125,7 +125,7 @@ TEST_F(LoginScreenWindow, RegistrationAppendsToTheUsersFileAndThenLogsIn) {
 }
 
 TEST_F(LoginScreenWindow, RegistrationWithASpaceIsRefusedAndWritesNothing) {
-    App& a = startApp();
+    AppProbe a = startApp();
     fillFields(L"a b", L"pw");
     const std::string before = readBytes("Data/users.txt");
     clickButton(a.login.registerButton);
@@ -135,7 +135,7 @@ TEST_F(LoginScreenWindow, RegistrationWithASpaceIsRefusedAndWritesNothing) {
 }
 
 TEST_F(LoginScreenWindow, BothLinksOpenTheQrPageWithTheirCaptionAndBackReturns) {
-    App& a = startApp();
+    AppProbe a = startApp();
     clickButton(a.login.forgotButton);
     EXPECT_EQ(a.frame.screen, kQrPage);
     EXPECT_EQ(a.qrPage.caption.getString(), L"扫码支付为你恢复账号密码");
@@ -155,7 +155,7 @@ TEST_F(LoginScreenWindow, BothLinksOpenTheQrPageWithTheirCaptionAndBackReturns) 
     fillFields(L"云栖客", L"5820413");
     clickButton(a.login.loginButton);
     EXPECT_FALSE(a.login.messageVisible);
-    a.drawScreen();
+    a.app.drawScreen();
 
     click(buttonPixel(a.backButton));
     clickButton(a.login.vipButton);
@@ -164,13 +164,13 @@ TEST_F(LoginScreenWindow, BothLinksOpenTheQrPageWithTheirCaptionAndBackReturns) 
 }
 
 TEST_F(LoginScreenWindow, QuitButtonClosesTheWindow) {
-    App& a = startApp();
+    AppProbe a = startApp();
     clickButton(a.login.quitButton);
     EXPECT_FALSE(a.window.isOpen());
 }
 
 TEST_F(LoginScreenWindow, LogoutResetsTheLoginScreenAndTheView) {
-    App& a = startApp();
+    AppProbe a = startApp();
     clickCentre(a.login.showPasswordBox);
     logIn(L"游客", L"123456");
     press({100, 100});
@@ -201,7 +201,7 @@ TEST_F(LoginScreenWindow, LogoutResetsTheLoginScreenAndTheView) {
 // A route shown, its end spot selected, another spot under 退出登录: the
 // next session starts at rest.
 TEST_F(LoginScreenWindow, LogoutLeavesNothingOfTheSessionForTheNext) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     shiftClick(spotPixel(11));
     shiftClick(spotPixel(25));
     ASSERT_FALSE(outlinedRoads().empty());
@@ -218,13 +218,13 @@ TEST_F(LoginScreenWindow, LogoutLeavesNothingOfTheSessionForTheNext) {
 }
 
 TEST_F(LoginScreenWindow, FocusedUserNameFieldBlinksFromTheClock) {
-    App& a = startApp();
+    AppProbe a = startApp();
     clickUserNameBox();
     typeText(L"ab");
     seconds = 2;
-    a.runFrame();
+    a.app.runFrame();
     EXPECT_EQ(a.login.userName.text.getString(), L"ab|");
     seconds = 3;
-    a.runFrame();
+    a.app.runFrame();
     EXPECT_EQ(a.login.userName.text.getString(), L"ab");
 }

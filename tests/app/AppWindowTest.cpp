@@ -37,7 +37,7 @@ sf::Event keyRelease(sf::Keyboard::Key key) {
 }  // namespace
 
 TEST_F(AppWindow, StartsOnCyanLoginScreenWithMapViewAtHome) {
-    App& a = startApp();
+    AppProbe a = startApp();
     EXPECT_EQ(a.frame.screen, kLoginScreen);
     EXPECT_EQ(a.window.getSize(), sf::Vector2u(640, 480));
     EXPECT_EQ(a.views.mapView.getCenter(), sf::Vector2f(450.f, 450.f));
@@ -47,7 +47,7 @@ TEST_F(AppWindow, StartsOnCyanLoginScreenWithMapViewAtHome) {
 }
 
 TEST_F(AppWindow, AFullStartUpLoadsEveryAssetAndTheSampleMap) {
-    App& a = startApp();
+    AppProbe a = startApp();
     for (const sf::Texture* texture : texturesInLoadOrder(a.assets)) EXPECT_NE(texture->getSize(), sf::Vector2u());
     EXPECT_GT(a.assets.background.music.getDuration(), sf::Time::Zero);
     EXPECT_EQ(a.map.spotCount, 25);
@@ -70,7 +70,7 @@ TEST_F(AppWindow, StartUpFinishesAKilledSaveOfBothMapFilesBeforeReadingThem) {
     writeBytes(dir.file("Data/route.txt.tmp"), first40);
     writeBytes(dir.file("Data/cross.txt.commit"), "");
     writeBytes(dir.file("Data/users.txt.tmp"), "half a rec");
-    App& a = startApp();
+    AppProbe a = startApp();
     EXPECT_EQ(a.map.roadCount, 40);
     EXPECT_EQ(readBytes(dir.file("Data/route.txt")), first40);
     for (const char* left : {"Data/route.txt.tmp", "Data/cross.txt.commit", "Data/users.txt.tmp"})
@@ -84,9 +84,9 @@ class MissingAssetWindow : public AppFixture, public ::testing::WithParamInterfa
 TEST_P(MissingAssetWindow, StartUpWarnsPausesAndStopsAtTheMissingFile) {
     const int missing = GetParam();
     ASSERT_TRUE(std::filesystem::remove(dir.file(kAssetFiles[missing])));
-    App& a = createApp();
+    AppProbe a = createApp();
 
-    EXPECT_EQ(a.startUp(), 1);
+    EXPECT_EQ(a.app.startUp(), 1);
     EXPECT_EQ(consoleText(), "警告：素材丢失");
     EXPECT_EQ(sleeps, std::vector<int>{1000});
 
@@ -113,8 +113,8 @@ INSTANTIATE_TEST_SUITE_P(AppWindow, MissingAssetWindow, ::testing::Range(0, kAss
 
 TEST_F(AppWindow, AnUnreadablePictureCountsAsMissing) {
     writeBytes(dir.file("resource/hotel.jpg"), "not a picture");
-    App& a = createApp();
-    EXPECT_EQ(a.startUp(), 1);
+    AppProbe a = createApp();
+    EXPECT_EQ(a.app.startUp(), 1);
     EXPECT_EQ(consoleText(), "警告：素材丢失");
     EXPECT_EQ(sleeps, std::vector<int>{1000});
     EXPECT_NE(a.assets.bank.getSize(), sf::Vector2u());
@@ -123,8 +123,8 @@ TEST_F(AppWindow, AnUnreadablePictureCountsAsMissing) {
 
 TEST_F(AppWindow, RunEndsWithStatusOneWithoutEnteringTheLoop) {
     ASSERT_TRUE(std::filesystem::remove(dir.file("resource/main.ogg")));
-    App& a = createApp();
-    EXPECT_EQ(a.run(), 1);
+    AppProbe a = createApp();
+    EXPECT_EQ(a.app.run(), 1);
     EXPECT_EQ(sleeps, std::vector<int>{1000});
     EXPECT_EQ(a.frame.previousScreen, kLoginScreen);
 }
@@ -145,16 +145,16 @@ TEST_F(AppWindow, HoldingEscapeClosesTheWindowOnTheFirstEventOfAnyKind) {
         startApp();
         heldKeys.clear();
         send(event);
-        ASSERT_TRUE(app->window.isOpen());
+        ASSERT_TRUE(probe().window.isOpen());
         heldKeys.insert(sf::Keyboard::Escape);
         send(event);
-        EXPECT_FALSE(app->window.isOpen());
+        EXPECT_FALSE(probe().window.isOpen());
         heldKeys.clear();
     }
 }
 
 TEST_F(AppWindow, EscapeClosesTheUserScreenAndTheEventIsStillHandled) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     heldKeys.insert(sf::Keyboard::Escape);
     send(wheel(-1.f));
     EXPECT_FALSE(a.window.isOpen());
@@ -163,7 +163,7 @@ TEST_F(AppWindow, EscapeClosesTheUserScreenAndTheEventIsStillHandled) {
 }
 
 TEST_F(AppWindow, EscapeClosesTheLoginScreenAndTheTypedCharacterStillArrives) {
-    App& a = startApp();
+    AppProbe a = startApp();
     click(mapPixel(a.login.userName.box.getPosition()));
     ASSERT_TRUE(a.login.userName.focused);
     heldKeys.insert(sf::Keyboard::Escape);
@@ -173,7 +173,7 @@ TEST_F(AppWindow, EscapeClosesTheLoginScreenAndTheTypedCharacterStillArrives) {
 }
 
 TEST_F(AppWindow, EscapeClosesTheQrPage) {
-    App& a = startApp();
+    AppProbe a = startApp();
     const sf::FloatRect vip = a.login.vipButton.getGlobalBounds();
     click(mapPixel({vip.left + vip.width / 2, vip.top + vip.height / 2}));
     ASSERT_EQ(a.frame.screen, kQrPage);
@@ -184,13 +184,13 @@ TEST_F(AppWindow, EscapeClosesTheQrPage) {
 }
 
 TEST_F(AppWindow, TheClosedEventClosesTheWindow) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     send(closedEvent());
     EXPECT_FALSE(a.window.isOpen());
 }
 
 TEST_F(AppWindow, TheClosedEventClosesTheLoginScreenToo) {
-    App& a = startApp();
+    AppProbe a = startApp();
     send(closedEvent());
     EXPECT_FALSE(a.window.isOpen());
 }

@@ -18,7 +18,7 @@ protected:
 };
 
 TEST_F(ToolButtonsWindow, AtMostOneAdministratorPanelIsOpenAndItsButtonIsGreen) {
-    App& a = startAsAdmin();
+    AppProbe a = startAsAdmin();
     ToolButtons& b = a.toolButtons;
     EXPECT_EQ(fillOnScreen(b.drawing), sf::Color::Red);
 
@@ -44,7 +44,7 @@ TEST_F(ToolButtonsWindow, AtMostOneAdministratorPanelIsOpenAndItsButtonIsGreen) 
 }
 
 TEST_F(ToolButtonsWindow, TheUserScreenHasTheSettingsButtonAloneAndLogoutClosesThePage) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     const ToolButton& settings = a.toolButtons.settings;
     EXPECT_EQ(settings.rect.getPosition(), sf::Vector2f(555.f, 340.f));
     clickRect(a.toolButtons.drawing);  // not on this screen

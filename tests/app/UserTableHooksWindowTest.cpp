@@ -11,12 +11,12 @@ namespace {
 
 class UserTableHooks : public AppFixture {
 protected:
-    App& startAdminWithUsers(int accounts) {
+    AppProbe startAdminWithUsers(int accounts) {
         writeBytes(dir.file(kUsersFile), numberedLines(accounts, true));
         return startAsAdmin();
     }
     void toggleTable() {
-        const sf::FloatRect r = app->toolButtons.userData.rect.getGlobalBounds();
+        const sf::FloatRect r = probe().toolButtons.userData.rect.getGlobalBounds();
         click(interfacePixel({r.left + r.width / 2, r.top + r.height / 2}));
     }
     static sf::Vector2f centre(sf::FloatRect r) { return {r.left + r.width / 2, r.top + r.height / 2}; }
@@ -31,7 +31,7 @@ protected:
 }  // namespace
 
 TEST_F(UserTableHooks, OpeningPutsTheViewHomeAndDrawsTheTableInPlaceOfTheMap) {
-    App& a = startAdminWithUsers(12);
+    AppProbe a = startAdminWithUsers(12);
     send(mousePress(100, 200, sf::Mouse::Right));
     send(mouseMove(160, 120));
     send(mouseRelease(160, 120, sf::Mouse::Right));
@@ -65,7 +65,7 @@ TEST_F(UserTableHooks, OpeningPutsTheViewHomeAndDrawsTheTableInPlaceOfTheMap) {
 }
 
 TEST_F(UserTableHooks, TheFocusedCellTakesKeysAndBlinksOnlyWhileTheTableIsOpen) {
-    App& a = startAdminWithUsers(2);
+    AppProbe a = startAdminWithUsers(2);
     toggleTable();
     TextField& name = a.userTable.rows[2].name;
     click(cellPixel(name));
@@ -76,21 +76,21 @@ TEST_F(UserTableHooks, TheFocusedCellTakesKeysAndBlinksOnlyWhileTheTableIsOpen) 
     typeText(L"新人abcdef");
     EXPECT_EQ(name.content, sf::String(L"新人abcde")) << "seven characters at most";
     seconds = 4;
-    a.runFrame();
+    a.app.runFrame();
     EXPECT_EQ(name.text.getString(), sf::String(L"新人abcde|"));
     seconds = 5;
-    a.runFrame();
+    a.app.runFrame();
     EXPECT_EQ(name.text.getString(), sf::String(L"新人abcde"));
 
     toggleTable();  // closed: the keys and the blink leave it alone
     typeText(L"x");
     seconds = 6;
-    a.runFrame();
+    a.app.runFrame();
     EXPECT_EQ(name.content, sf::String(L"新人abcde"));
 }
 
 TEST_F(UserTableHooks, TheTableHoldsTheMapStillAndShiftClicksPickNoHiddenSpot) {
-    App& a = startAdminWithUsers(2);
+    AppProbe a = startAdminWithUsers(2);
     toggleTable();
     const sf::Vector2f centre = a.views.mapView.getCenter();
     scrollWheel(-1.f, 2);
@@ -117,7 +117,7 @@ TEST_F(UserTableHooks, TheTableHoldsTheMapStillAndShiftClicksPickNoHiddenSpot) {
 }
 
 TEST_F(UserTableHooks, TheTableButtonsHoverThroughTheMapView) {
-    App& a = startAdminWithUsers(2);
+    AppProbe a = startAdminWithUsers(2);
     toggleTable();
     moveMouse(tableButtonPixel(a.userTable.saveButton));
     EXPECT_EQ(a.userTable.saveButton.getFillColor(), sf::Color::Green);
@@ -128,7 +128,7 @@ TEST_F(UserTableHooks, TheTableButtonsHoverThroughTheMapView) {
 }
 
 TEST_F(UserTableHooks, LogoutClosesTheTableAndTheNextOpeningStartsClean) {
-    App& a = startAdminWithUsers(12);
+    AppProbe a = startAdminWithUsers(12);
     toggleTable();
     click(tableButtonPixel(a.userTable.nextButton));
     click(tableButtonPixel(a.userTable.saveButton));  // the unchanged page saves as it is

@@ -25,14 +25,14 @@ bool allSelectable(const MapModel& map) {
 
 class DrawingPanelWindow : public EditorFixture {
 protected:
-    DrawingPanel& drawing() { return app->editor.drawing; }
+    DrawingPanel& drawing() { return probe().editor.drawing; }
     sf::Color fillOnScreen(const ToggleButton& button) {
         return colourAt(frame(), button.rect.getPosition() + sf::Vector2f(12.f, 12.f));
     }
 };
 
 TEST_F(DrawingPanelWindow, TheThreeModesAreExclusiveAndGreenWhileOn) {
-    App& a = startAsAdmin();
+    AppProbe a = startAsAdmin();
     openDrawingPanel();
     const sf::Image open = frame();
     EXPECT_EQ(colourAt(open, {540.f, 210.f}), sf::Color::Green) << "the panel";
@@ -71,7 +71,7 @@ TEST_F(DrawingPanelWindow, TheLabelsAnswerTheHoverEvenWhileThePanelIsClosed) {
 }
 
 TEST_F(DrawingPanelWindow, APlacedSpotIsAHotelCentredOnTheClickSavedAndDrawn) {
-    App& a = startAsAdmin();
+    AppProbe a = startAsAdmin();
     openDrawingPanel();
     clickToggle(drawing().placeSpot);
     moveMouse(kEmptyMapPixel);
@@ -98,7 +98,7 @@ TEST_F(DrawingPanelWindow, APlacedSpotIsAHotelCentredOnTheClickSavedAndDrawn) {
 }
 
 TEST_F(DrawingPanelWindow, ASpotTooCloseOrBeyondTheLastSlotIsRefusedWithNothingChanged) {
-    App& a = startAsAdmin();
+    AppProbe a = startAsAdmin();
     openDrawingPanel();
     const std::string spots = spotsFile();
     clickToggle(drawing().placeSpot);
@@ -121,7 +121,7 @@ TEST_F(DrawingPanelWindow, ASpotTooCloseOrBeyondTheLastSlotIsRefusedWithNothingC
 }
 
 TEST_F(DrawingPanelWindow, ARoadJoinsTheTwoSpotsPickedAndEndsTheMode) {
-    App& a = startAsAdmin();
+    AppProbe a = startAsAdmin();
     openDrawingPanel();
     clickToggle(drawing().drawRoad);
     click(spotPixel(1));
@@ -150,7 +150,7 @@ TEST_F(DrawingPanelWindow, LeavingDrawRoadModeAfterTheStartEndsThePick) {
     enum class Leave { DrawRoadAgain, PlaceSpot, ClosePanel, Logout };
     for (Leave leave : {Leave::DrawRoadAgain, Leave::PlaceSpot, Leave::ClosePanel, Leave::Logout}) {
         SCOPED_TRACE(static_cast<int>(leave));
-        App& a = startAsAdmin();
+        AppProbe a = startAsAdmin();
         openDrawingPanel();
         clickToggle(drawing().drawRoad);
         click(spotPixel(1));
@@ -174,7 +174,7 @@ TEST_F(DrawingPanelWindow, LeavingDrawRoadModeAfterTheStartEndsThePick) {
 }
 
 TEST_F(DrawingPanelWindow, DeleteModeRemovesTheSpotClickedWithItsRoadsAndStaysOn) {
-    App& a = startAsAdmin();
+    AppProbe a = startAsAdmin();
     openDrawingPanel();
     clickToggle(drawing().remove);
     click(spotPixel(3));  // 农商银行, with four roads, two of them in lines 14 and 15
@@ -205,7 +205,7 @@ TEST_F(DrawingPanelWindow, DeleteModeRemovesTheSpotClickedWithItsRoadsAndStaysOn
 // Road 2 (西环高速) runs down from spot 6 to spot 11, leaning left; road 10
 // (机场高速) crosses the map diagonally, its box over the middle of road 19.
 TEST_F(DrawingPanelWindow, DeleteModeRemovesARoadOnlyWhereItsBarIsDrawn) {
-    App& a = startAsAdmin();
+    AppProbe a = startAsAdmin();
     openDrawingPanel();
     clickToggle(drawing().remove);
     const sf::Vector2i beside = mapPixel({-118.f, 330.f});
@@ -221,7 +221,7 @@ TEST_F(DrawingPanelWindow, DeleteModeRemovesARoadOnlyWhereItsBarIsDrawn) {
 }
 
 TEST_F(DrawingPanelWindow, AFileThatCannotBeWrittenIsReportedAndTheChangeKept) {
-    App& a = startAsAdmin();
+    AppProbe a = startAsAdmin();
     const std::string spots = spotsFile(), roads = roadsFile();
     // A folder where the replacement of the roads file would be written.
     std::filesystem::create_directory(dir.file(kRoadsFile) + ".tmp");
@@ -246,7 +246,7 @@ TEST_F(DrawingPanelWindow, AFileThatCannotBeWrittenIsReportedAndTheChangeKept) {
 
 TEST_F(DrawingPanelWindow, APressOn退出登录OnlyLogsOut) {
     for (DrawingMode mode : {DrawingMode::PlaceSpot, DrawingMode::Delete}) {
-        App& a = startAsAdmin();
+        AppProbe a = startAsAdmin();
         const sf::Vector2i back = buttonPixel(a.backButton);
         if (mode == DrawingMode::Delete) {
             // Spot 1 moves under the button, for delete mode to find there.

@@ -28,7 +28,7 @@ protected:
 };
 
 TEST_F(MapUndoWindow, ThreeEditsAreUndoneInReverseOrderAndAFailedSaveKeepsTheStep) {
-    App& a = startAsAdmin();
+    AppProbe a = startAsAdmin();
     openDrawingPanel();
     std::vector<std::string> states{files()};
     clickToggle(a.editor.drawing.placeSpot);
@@ -61,7 +61,7 @@ TEST_F(MapUndoWindow, ThreeEditsAreUndoneInReverseOrderAndAFailedSaveKeepsTheSte
 }
 
 TEST_F(MapUndoWindow, CtrlZInAPropertyInputIsNeitherAnUndoNorText) {
-    App& a = startAsAdmin();
+    AppProbe a = startAsAdmin();
     click(spotPixel(20));
     clickButton(a.editor.property.deleteButton);
     const std::string deleted = files();

@@ -36,13 +36,13 @@ int blackPixels(const sf::Image& shot, const sf::Vector2i from, const sf::Vector
 
 class PropertyEditorWindow : public EditorFixture {
 protected:
-    PropertyEditor& editor() { return app->editor.property; }
+    PropertyEditor& editor() { return probe().editor.property; }
     // The spot number's place, (730, 70) in the interface.
     int numberPixels(const sf::Image& shot) { return blackPixels(shot, interfacePixel({728, 72}), interfacePixel({760, 100})); }
 };
 
 TEST_F(PropertyEditorWindow, TheSpotAndTheRoadPanelsShowEveryValueWithItsUnit) {
-    App& a = startAsAdmin();
+    AppProbe a = startAsAdmin();
     click(spotPixel(7));
     EXPECT_EQ(a.panel.title.getString(), L"景点情况");
     EXPECT_EQ(shownTexts(editor()), strings({L"美食", L"川味小厨", L"70", L"220", L"56元", L"4星"}));
@@ -68,7 +68,7 @@ TEST_F(PropertyEditorWindow, TheSpotAndTheRoadPanelsShowEveryValueWithItsUnit) {
 }
 
 TEST_F(PropertyEditorWindow, EditingShowsTheBareValuesInBoxesAndTheTypeListOfTheKind) {
-    App& a = startAsAdmin();
+    AppProbe a = startAsAdmin();
     editSpot(7);
     EXPECT_EQ(shownTexts(editor()), strings({L"美食", L"川味小厨", L"70", L"220", L"56", L"4"}));
     const TextField& cost = editor().inputs[kMeasureInput];
@@ -96,7 +96,7 @@ TEST_F(PropertyEditorWindow, EditingShowsTheBareValuesInBoxesAndTheTypeListOfThe
 }
 
 TEST_F(PropertyEditorWindow, ConfirmSavesTheRowRebuildsTheMapAndShowsSuccess) {
-    App& a = startAsAdmin();
+    AppProbe a = startAsAdmin();
     editSpot(7);
     retype(kPlaceFirstInput, L"0170");
     clickBox(editor().inputs[kTypeInput].box);
@@ -148,7 +148,7 @@ TEST_F(PropertyEditorWindow, CancelAndAnEmptyInputBringTheStoredValuesBack) {
 
     // A press elsewhere in the panel while viewing hides the message.
     click(interfacePixel({700.f, 500.f}));
-    EXPECT_FALSE(app->editor.status.visible);
+    EXPECT_FALSE(probe().editor.status.visible);
 }
 
 TEST_F(PropertyEditorWindow, ValuesTheFileCannotHoldAreRefusedAndNothingIsWritten) {
@@ -168,7 +168,7 @@ TEST_F(PropertyEditorWindow, ValuesTheFileCannotHoldAreRefusedAndNothingIsWritte
         {true, kPlaceSecondInput, L"8", L"输入有误"},  // both ends spot 8
         {true, kMeasureInput, L"1.5", L"输入有误"},
     };
-    App& a = startAsAdmin();
+    AppProbe a = startAsAdmin();
     const std::string spots = spotsFile(), roads = roadsFile();
     for (const Case& c : cases) {
         SCOPED_TRACE(::consoleText(c.typed));
@@ -229,7 +229,7 @@ TEST_F(PropertyEditorWindow, TheFocusedInputBlinksWhileEditing) {
 }
 
 TEST_F(PropertyEditorWindow, WhileEditingAPressOnTheMapChangesNoSelectionAndLogoutDropsTheEdit) {
-    App& a = startAsAdmin();
+    AppProbe a = startAsAdmin();
     editSpot(7);
     clickBox(editor().inputs[kTypeInput].box);
     click(spotPixel(8));
@@ -250,7 +250,7 @@ TEST_F(PropertyEditorWindow, WhileEditingAPressOnTheMapChangesNoSelectionAndLogo
 }
 
 TEST_F(PropertyEditorWindow, DeleteFromThePanelRemovesTheObjectAndLeavesItsValuesShown) {
-    App& a = startAsAdmin();
+    AppProbe a = startAsAdmin();
     click(spotPixel(3));
     moveMouse(buttonPixel(editor().deleteButton));
     EXPECT_EQ(editor().deleteButton.getFillColor(), sf::Color::Green) << "hover";
@@ -270,7 +270,7 @@ TEST_F(PropertyEditorWindow, DeleteFromThePanelRemovesTheObjectAndLeavesItsValue
 }
 
 TEST_F(PropertyEditorWindow, AConfirmedEditThatCannotBeSavedIsReportedAndKeptInMemory) {
-    App& a = startAsAdmin();
+    AppProbe a = startAsAdmin();
     const std::string spots = spotsFile();
     std::filesystem::create_directory(dir.file(kSpotsFile) + ".tmp");
     editSpot(7);

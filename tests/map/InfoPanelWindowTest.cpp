@@ -27,11 +27,11 @@ protected:
         return shot.getPixel(static_cast<unsigned>(pixel.x), static_cast<unsigned>(pixel.y));
     }
     // A point in the middle of the outline ring just above spot n's circle.
-    sf::Vector2f aboveSpot(int n) const { return app->map.spots[n].centre() + sf::Vector2f(0.f, -32.5f); }
-    sf::Vector2f leftOfSpot(int n) const { return app->map.spots[n].centre() + sf::Vector2f(-32.5f, 0.f); }
+    sf::Vector2f aboveSpot(int n) const { return probe().map.spots[n].centre() + sf::Vector2f(0.f, -32.5f); }
+    sf::Vector2f leftOfSpot(int n) const { return probe().map.spots[n].centre() + sf::Vector2f(-32.5f, 0.f); }
     // A point in the middle of the outline strip along one side of road n.
     sf::Vector2f besideRoad(int n) const {
-        const Road& road = app->map.roads[n];
+        const Road& road = probe().map.roads[n];
         return road.bar.getTransform().transformPoint(road.bar.getSize().x / 2, -2.5f);
     }
     std::string clickAndReadConsole(sf::Vector2i pixel) {
@@ -42,7 +42,7 @@ protected:
 };
 
 TEST_F(InfoPanelWindow, AClickOnASpotShowsItsDetailsAndOutlinesItInRed) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     const sf::Image before = frame();
     EXPECT_NE(colourAt(before, aboveSpot(7)), sf::Color::Red);
     EXPECT_NE(colourAt(before, leftOfSpot(7)), sf::Color::Red);
@@ -69,7 +69,7 @@ TEST_F(InfoPanelWindow, AClickOnASpotShowsItsDetailsAndOutlinesItInRed) {
 // points lie in the circle towards spots 9, 7 and 3 and between the roads;
 // each click starts with no outline, which would widen a road's area.
 TEST_F(InfoPanelWindow, TheSpotWinsOverTheRoadsUnderTheClickAndOnlyThoseKeepTheirOutline) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     ASSERT_TRUE(a.map.roads[10].bar.getGlobalBounds().contains(a.map.spots[8].centre()));
     const std::pair<sf::Vector2f, std::vector<int>> cases[] = {
         {{264.f, 286.f}, {19}}, {{236.f, 286.f}, {18}}, {{248.f, 276.f}, {32}}, {{240.f, 304.f}, {}}};
@@ -88,7 +88,7 @@ TEST_F(InfoPanelWindow, TheSpotWinsOverTheRoadsUnderTheClickAndOnlyThoseKeepThei
 // The middle of road 27 (建设东路, nearly level) lies in the box around the
 // diagonal road 42 (枫林路), as eight other middles lie in a later road's box.
 TEST_F(InfoPanelWindow, AClickOnAnyRoadsMiddleSelectsThatRoadAlone) {
-    App& a = startAsAdmin();
+    AppProbe a = startAsAdmin();
     ASSERT_TRUE(a.map.roads[42].bar.getGlobalBounds().contains(mapPoint(roadPixel(27))));
     for (int n = 1; n <= a.map.roadCount; ++n) {
         click(roadPixel(n));
@@ -100,7 +100,7 @@ TEST_F(InfoPanelWindow, AClickOnAnyRoadsMiddleSelectsThatRoadAlone) {
 }
 
 TEST_F(InfoPanelWindow, AClickOnARoadPrintsItsCoefficientAndShowsItsDetails) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     ASSERT_FALSE(nothingAt(roadPixel(18)));
     EXPECT_EQ(colourAt(frame(), besideRoad(18)), sf::Color::White);
 
@@ -122,7 +122,7 @@ TEST_F(InfoPanelWindow, AClickOnARoadPrintsItsCoefficientAndShowsItsDetails) {
 }
 
 TEST_F(InfoPanelWindow, AHighlightedSpotIsStillHitJustOutsideItsCircle) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     click(spotPixel(7));
     // Map x 66: four units left of the circle's box, inside the outline's five.
     const sf::Vector2i beside(128, 140);
@@ -134,7 +134,7 @@ TEST_F(InfoPanelWindow, AHighlightedSpotIsStillHitJustOutsideItsCircle) {
 }
 
 TEST_F(InfoPanelWindow, AClickOnEmptyMapBringsTheHelpBackAndClearsEveryHighlight) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     ASSERT_TRUE(nothingAt(kEmptyMapPixel));
     click(roadPixel(18));
     shiftClick(spotPixel(11));
@@ -158,7 +158,7 @@ TEST_F(InfoPanelWindow, AClickOnEmptyMapBringsTheHelpBackAndClearsEveryHighlight
 }
 
 TEST_F(InfoPanelWindow, OnTheAdministratorScreenAClickOutsideThePanelTitlesItOperations) {
-    App& a = startAsAdmin();
+    AppProbe a = startAsAdmin();
     click(kEmptyMapPixel);
     EXPECT_EQ(a.panel.title.getString(), L"操作界面");
     EXPECT_FALSE(panelShowsSelection(a.selection));
@@ -177,7 +177,7 @@ TEST_F(InfoPanelWindow, OnTheAdministratorScreenAClickOutsideThePanelTitlesItOpe
 }
 
 TEST_F(InfoPanelWindow, AClickInsideTheSidePanelChangesNothing) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     click(spotPixel(7));
     const std::string printedBefore = consoleText();
 
@@ -194,7 +194,7 @@ TEST_F(InfoPanelWindow, AClickInsideTheSidePanelChangesNothing) {
 }
 
 TEST_F(InfoPanelWindow, AClickInsideThePanelKeepsTheReportAndItsScrollPosition) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     shiftClick(spotPixel(11));
     shiftClick(spotPixel(25));
     const sf::String report = a.panel.body.getString();

@@ -23,9 +23,9 @@ sf::Vector2f sizeAt(float zoom) { return sf::Vector2f(640.f * zoom, 480.f * zoom
 
 class MapViewWindow : public AppFixture {
 protected:
-    sf::Vector2f centre() const { return app->views.mapView.getCenter(); }
-    sf::Vector2f size() const { return app->views.mapView.getSize(); }
-    float zoom() const { return app->views.zoom; }
+    sf::Vector2f centre() const { return probe().views.mapView.getCenter(); }
+    sf::Vector2f size() const { return probe().views.mapView.getSize(); }
+    float zoom() const { return probe().views.zoom; }
 
     // A drag with the right button, which moves the map without clicking it.
     void rightDrag(sf::Vector2i from, sf::Vector2i to) {
@@ -37,7 +37,7 @@ protected:
     void showRoute11To25() {
         shiftClick(spotPixel(11));
         shiftClick(spotPixel(25));
-        ASSERT_TRUE(app->panel.scrollMode);
+        ASSERT_TRUE(probe().panel.scrollMode);
     }
 };
 
@@ -89,7 +89,7 @@ TEST_F(MapViewWindow, ZoomsAboutTheViewCentreNotTheCursor) {
     EXPECT_EQ(size(), sizeAt(zoom()));
     EXPECT_LT(zoom(), 2.f);
     // The window draws through the zoomed view.
-    EXPECT_EQ(app->window.getView().getSize(), size());
+    EXPECT_EQ(probe().window.getView().getSize(), size());
 }
 
 TEST_F(MapViewWindow, DeltasSmallerThanOneStepLeaveTheFactor) {
@@ -108,7 +108,7 @@ TEST_F(MapViewWindow, TheHorizontalWheelZoomsAsWell) {
 }
 
 TEST_F(MapViewWindow, WheelDoesNothingOnTheLoginScreenOrTheQrPage) {
-    App& a = startApp();
+    AppProbe a = startApp();
     scrollWheel(-1.f, 3);
     scrollWheel(1.f, 5);
     EXPECT_EQ(zoom(), 2.f);
@@ -133,7 +133,7 @@ TEST_F(MapViewWindow, WheelDoesNothingWhileAButtonIsHeld) {
 }
 
 TEST_F(MapViewWindow, ADragOverTheSidePanelBlocksTheWheelUntilTheNextDragOverTheMap) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     rightDrag({200, 200}, {450, 200});
     EXPECT_TRUE(a.frame.pointer.panelDrag);
     scrollWheel(-1.f);
@@ -160,7 +160,7 @@ TEST_F(MapViewWindow, DraggingAHundredPixelsRightMovesTheCentreTwoHundredUnitsLe
     release({200, 200});
     expectNear(centre(), {250.f, 450.f});
     EXPECT_EQ(size(), kHomeSize);
-    EXPECT_EQ(app->window.getView().getCenter(), centre());
+    EXPECT_EQ(probe().window.getView().getCenter(), centre());
 }
 
 TEST_F(MapViewWindow, TheGrabbedPointStaysUnderTheCursorAtAnyZoom) {
@@ -185,7 +185,7 @@ TEST_F(MapViewWindow, MovingWithoutAHeldButtonDoesNotPan) {
 }
 
 TEST_F(MapViewWindow, ADragPausesOverTheSidePanelAndResumesAfterIt) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     press({300, 200}, sf::Mouse::Right);
     moveMouse({350, 200});
     expectNear(centre(), {350.f, 450.f});
@@ -208,13 +208,13 @@ TEST_F(MapViewWindow, DraggingDoesNothingOnTheLoginScreen) {
     moveMouse({300, 300});
     release({300, 300}, sf::Mouse::Right);
     EXPECT_EQ(centre(), kHome);
-    EXPECT_FALSE(app->frame.pointer.panelDrag);
+    EXPECT_FALSE(probe().frame.pointer.panelDrag);
 }
 
 // ---- panel scroll mode ----
 
 TEST_F(MapViewWindow, InScrollModeTheReportFollowsTheCursorUpAndStopsAtItsHomeHeights) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     showRoute11To25();
     const sf::Vector2f mapCentre = centre();
 
@@ -244,7 +244,7 @@ TEST_F(MapViewWindow, InScrollModeTheReportFollowsTheCursorUpAndStopsAtItsHomeHe
 }
 
 TEST_F(MapViewWindow, AClickOnTheMapEndsScrollModeAndPutsThePanelTextsBack) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     showRoute11To25();
     press({500, 300});
     moveMouse({500, 100});
@@ -265,7 +265,7 @@ TEST_F(MapViewWindow, AClickOnTheMapEndsScrollModeAndPutsThePanelTextsBack) {
 }
 
 TEST_F(MapViewWindow, WithoutScrollModeADragOverThePanelMovesNeitherTextsNorMap) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     press({500, 300}, sf::Mouse::Right);
     moveMouse({500, 100});
     moveMouse({450, 50});
@@ -277,7 +277,7 @@ TEST_F(MapViewWindow, WithoutScrollModeADragOverThePanelMovesNeitherTextsNorMap)
 // ---- re-centring ----
 
 TEST_F(MapViewWindow, HRestoresTheHomePositionAfterPanningAndZooming) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     rightDrag({100, 100}, {300, 250});
     scrollWheel(1.f, 7);
     ASSERT_NE(centre(), kHome);
@@ -304,7 +304,7 @@ TEST_F(MapViewWindow, OtherKeysDoNotRecentre) {
 }
 
 TEST_F(MapViewWindow, HRecentresOnTheLoginScreenWhileTheUserNameIsTypedAndTheLetterStillGoesIn) {
-    App& a = startApp();
+    AppProbe a = startApp();
     click(mapPixel(a.login.userName.box.getPosition()));
     ASSERT_TRUE(a.login.userName.focused);
     // The login screen offers no way to move the view; move it directly.
@@ -320,7 +320,7 @@ TEST_F(MapViewWindow, HRecentresOnTheLoginScreenWhileTheUserNameIsTypedAndTheLet
 }
 
 TEST_F(MapViewWindow, LogoutRecentresTheMap) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     rightDrag({100, 100}, {300, 250});
     scrollWheel(-1.f, 4);
     ASSERT_NE(centre(), kHome);

@@ -53,10 +53,10 @@ protected:
         float driving = 0.f;
         std::vector<std::wstring> steps;
         for (std::size_t i = 0; i < kRouteRoads.size(); ++i) {
-            const Road& road = app->map.roads[kRouteRoads[i]];
+            const Road& road = probe().map.roads[kRouteRoads[i]];
             driving += road.length / (static_cast<float>(road.speedLimit * 1000) * road.congestion);
             steps.push_back(L"-->(拥堵系数:" + printed("%.2g", road.congestion) + L")");
-            steps.push_back(app->map.spots[kRouteSpots[i + 1]].name.toWideString());
+            steps.push_back(probe().map.spots[kRouteSpots[i + 1]].name.toWideString());
         }
         std::vector<std::wstring> report{L"从", L"东湖支行", L"到", L"小面馆", L"", L"(距离优先)", L"最短距离为5940m",
                                          L"", L"驾车", L"预计耗时 " + printed("%.2f", driving) + L"小时", L"",
@@ -68,7 +68,7 @@ protected:
 };
 
 TEST_F(RouteRequestWindow, TheSampleRouteIsTheOneTheSearchFinds) {
-    App& a = startApp();
+    AppProbe a = startApp();
     const WalkedRoute route = searchAndWalk(a.graph, 11, 25);
     ASSERT_TRUE(route.found);
     EXPECT_EQ(route.spots(11), kRouteSpots);
@@ -76,7 +76,7 @@ TEST_F(RouteRequestWindow, TheSampleRouteIsTheOneTheSearchFinds) {
 }
 
 TEST_F(RouteRequestWindow, TheFirstPickShowsTheHintUnderTheSpotTitle) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     click(roadPixel(18));
     click(spotPixel(7));
     ASSERT_FALSE(outlinedRoads().empty());
@@ -102,7 +102,7 @@ TEST_F(RouteRequestWindow, TheFirstPickShowsTheHintUnderTheSpotTitle) {
 }
 
 TEST_F(RouteRequestWindow, TheSecondPickShowsTheReport) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     pickRoute11To25();
     EXPECT_EQ(a.panel.title.getString(), L"路线分析");
     EXPECT_EQ(lines(a.panel.body.getString()), expectedReport11To25());
@@ -114,7 +114,7 @@ TEST_F(RouteRequestWindow, TheSecondPickShowsTheReport) {
 }
 
 TEST_F(RouteRequestWindow, AfterTheRouteExactlyItsSpotsAndRoadsAreOutlined) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     a.routeAnimation = false;
     click(roadPixel(18));
     pickRoute11To25();
@@ -125,7 +125,7 @@ TEST_F(RouteRequestWindow, AfterTheRouteExactlyItsSpotsAndRoadsAreOutlined) {
 }
 
 TEST_F(RouteRequestWindow, WithTheAnimationTheRouteGrowsOneRoadPerPause) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     ASSERT_TRUE(a.routeAnimation);
     std::vector<std::vector<int>> roadsAtPause;
     std::vector<sf::String> bodyAtPause;
@@ -149,7 +149,7 @@ TEST_F(RouteRequestWindow, WithTheAnimationTheRouteGrowsOneRoadPerPause) {
 }
 
 TEST_F(RouteRequestWindow, WithoutTheAnimationThereIsNoPauseAndTheSameOutline) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     a.routeAnimation = false;
     pickRoute11To25();
     EXPECT_TRUE(sleeps.empty());
@@ -159,7 +159,7 @@ TEST_F(RouteRequestWindow, WithoutTheAnimationThereIsNoPauseAndTheSameOutline) {
 }
 
 TEST_F(RouteRequestWindow, WheelZoomKeepsTheRouteOutlined) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     a.routeAnimation = false;
     pickRoute11To25();
     scrollWheel(1.f, 5);
@@ -175,7 +175,7 @@ TEST_F(RouteRequestWindow, WheelZoomKeepsTheRouteOutlined) {
 }
 
 TEST_F(RouteRequestWindow, AThirdShiftClickStartsANewRequestFromThatSpot) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     a.routeAnimation = false;
     pickRoute11To25();
 
@@ -199,7 +199,7 @@ TEST_F(RouteRequestWindow, AThirdShiftClickStartsANewRequestFromThatSpot) {
 }
 
 TEST_F(RouteRequestWindow, TheRightShiftKeyMakesAnOrdinaryClick) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     heldKeys.insert(sf::Keyboard::RShift);
     click(spotPixel(11));
     EXPECT_EQ(a.panel.title.getString(), L"景点情况");
@@ -215,7 +215,7 @@ TEST_F(RouteRequestWindow, TheRightShiftKeyMakesAnOrdinaryClick) {
 }
 
 TEST_F(RouteRequestWindow, OrdinaryClicksAreIgnoredWhileARequestIsPending) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     shiftClick(spotPixel(11));
     const std::string printedBefore = consoleText();
 
@@ -236,7 +236,7 @@ TEST_F(RouteRequestWindow, OrdinaryClicksAreIgnoredWhileARequestIsPending) {
 }
 
 TEST_F(RouteRequestWindow, TheCompletingClickIsNotAlsoAnOrdinaryClickButTheNextOneIs) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     a.routeAnimation = false;
     pickRoute11To25();
     // Handled as an ordinary click, the press on spot 25 would have shown
@@ -252,7 +252,7 @@ TEST_F(RouteRequestWindow, TheCompletingClickIsNotAlsoAnOrdinaryClickButTheNextO
 }
 
 TEST_F(RouteRequestWindow, AfterAnEndPickedWithTheRightButtonTheNextLeftClickIsSwallowed) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     a.routeAnimation = false;
     shiftClick(spotPixel(11));
     shiftClick(spotPixel(25), sf::Mouse::Right);
@@ -270,7 +270,7 @@ TEST_F(RouteRequestWindow, AfterAnEndPickedWithTheRightButtonTheNextLeftClickIsS
 }
 
 TEST_F(RouteRequestWindow, OnTheLoginScreenAShiftClickPicksNothingAndTheScreenStaysUsable) {
-    App& a = startApp();
+    AppProbe a = startApp();
     shiftClick(spotPixel(3));
     EXPECT_EQ(a.pick.pickCount, 0);
     EXPECT_FALSE(a.pick.pending);
@@ -307,7 +307,7 @@ protected:
 };
 
 TEST_F(RouteRequestOwnMapWindow, OnePressOverOverlappingSpotsPicksOnlyTheFirst) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     a.routeAnimation = false;
     ASSERT_EQ(a.map.spotCount, 4);
     const sf::Vector2i overlap = overlapPixel();
@@ -334,7 +334,7 @@ TEST_F(RouteRequestOwnMapWindow, OnePressOverOverlappingSpotsPicksOnlyTheFirst) 
 }
 
 TEST_F(RouteRequestOwnMapWindow, APickedSpotIsPassedOverSoTheSamePressPicksTheOtherAsTheEnd) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     a.routeAnimation = false;
     const sf::Vector2i overlap = overlapPixel();
     shiftClick(overlap);
@@ -349,7 +349,7 @@ TEST_F(RouteRequestOwnMapWindow, APickedSpotIsPassedOverSoTheSamePressPicksTheOt
 }
 
 TEST_F(RouteRequestOwnMapWindow, AnUnreachableEndEndsTheRequestWithoutARoute) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     shiftClick(spotPixel(1));
     shiftClick(spotPixel(4));
     EXPECT_EQ(a.panel.title.getString(), L"路线分析");

@@ -16,14 +16,14 @@ struct Sample {
 
 class SettingsPageWindow : public AppFixture {
 protected:
-    SettingsPage& page() { return app->settings; }
+    SettingsPage& page() { return probe().settings; }
     void clickRect(const ToggleButton& button) {
         const sf::FloatRect r = button.rect.getGlobalBounds();
         click(interfacePixel({r.left + r.width / 2, r.top + r.height / 2}));
     }
     void openPage() {
-        clickRect(app->toolButtons.settings);
-        ASSERT_TRUE(isOpen(app->tools, ToolPanel::Settings));
+        clickRect(probe().toolButtons.settings);
+        ASSERT_TRUE(isOpen(probe().tools, ToolPanel::Settings));
     }
     static sf::Color at(const sf::Image& shot, sf::Vector2i pixel) {
         return shot.getPixel(static_cast<unsigned>(pixel.x), static_cast<unsigned>(pixel.y));
@@ -40,7 +40,7 @@ protected:
     }
     int selectedCriterion() const {
         for (int i = 0; i < kCriterionCount; ++i)
-            if (app->criterion.flags[i]) return i;
+            if (probe().criterion.flags[i]) return i;
         return -1;
     }
     void dragKnobTo(float interfaceX) { moveMouse(interfacePixel({interfaceX, 300.f})); }
@@ -49,7 +49,7 @@ protected:
 const sf::Color kPanelColour(70, 120, 210);
 
 TEST_F(SettingsPageWindow, ThePageReplacesTheMapWithEveryPartInItsColourAndItsOrder) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     openPage();
     const sf::Image shot = frame();
     expectSamples(shot, {
@@ -78,7 +78,7 @@ TEST_F(SettingsPageWindow, ThePageReplacesTheMapWithEveryPartInItsColourAndItsOr
 }
 
 TEST_F(SettingsPageWindow, EachCriterionPressedTurnsGreenAloneAndNamesTheNextReport) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     const wchar_t* const tags[kCriterionCount] = {L"(距离优先)", L"(花费优先)", L"(速度优先)", L"(评价优先)",
                                                   L"(高速优先)", L"(普通优先)", L"(路径最少)"};
     for (int pressed : {3, 6, 1, 0, 4, 2, 5}) {
@@ -98,7 +98,7 @@ TEST_F(SettingsPageWindow, EachCriterionPressedTurnsGreenAloneAndNamesTheNextRep
 }
 
 TEST_F(SettingsPageWindow, EveryLaterMapRebuildWeighsUnderTheChosenCriterion) {
-    App& a = startAsAdmin();
+    AppProbe a = startAsAdmin();
     openPage();
     clickRect(page().criteria[criterionIndex(Criterion::FewestRoads)]);
     clickRect(a.toolButtons.drawing);
@@ -112,7 +112,7 @@ TEST_F(SettingsPageWindow, EveryLaterMapRebuildWeighsUnderTheChosenCriterion) {
 }
 
 TEST_F(SettingsPageWindow, TheKnobIsDraggedBlueAcrossAndBeyondThePageUntilAnyRelease) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     openPage();
     press(interfacePixel({205.f, 145.f}));
     EXPECT_EQ(colourAt(frame(), {205.f, 145.f}), sf::Color::Blue);
@@ -144,7 +144,7 @@ class SettingsPageHover : public SettingsPageWindow, public ::testing::WithParam
 
 TEST_P(SettingsPageHover, TheLabelsLightUpOnTheMapScreensOnly) {
     const HoverCase c = GetParam();
-    App& a = c.admin ? startAsAdmin() : startAsUser();
+    AppProbe a = c.admin ? startAsAdmin() : startAsUser();
     if (c.qrPage) {
         click(buttonPixel(a.backButton));
         const sf::FloatRect forgot = a.login.forgotButton.getGlobalBounds();
@@ -170,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(Screens, SettingsPageHover,
                                            HoverCase{false, true, false}));
 
 TEST_F(SettingsPageWindow, LogoutClosesThePageAndKeepsEverySetting) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     openPage();
     clickRect(page().criteria[criterionIndex(Criterion::FewestRoads)]);
     clickRect(page().animation);
@@ -201,7 +201,7 @@ TEST_F(SettingsPageWindow, LogoutClosesThePageAndKeepsEverySetting) {
 // The test's X server is 1024 x 768: it offers no 640 x 480 full screen, so
 // full screen takes the screen's own mode and the page stretches onto it.
 TEST_F(SettingsPageWindow, FullScreenWhere640By480IsNotOfferedFillsTheScreen) {
-    App& a = startAsUser();
+    AppProbe a = startAsUser();
     ASSERT_FALSE(sf::VideoMode(640, 480, 32).isValid());
     openPage();
     clickRect(page().fullScreen);

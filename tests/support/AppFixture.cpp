@@ -19,7 +19,7 @@ void AppFixture::TearDown() {
     if (chdir(previousDir_.c_str()) != 0) ADD_FAILURE() << "cannot return to " << previousDir_;
 }
 
-App& AppFixture::createApp() {
+AppProbe AppFixture::createApp() {
     Platform platform;
     platform.isKeyPressed = [this](sf::Keyboard::Key key) { return heldKeys.count(key) > 0; };
     platform.sleep = [this](int milliseconds) {
@@ -29,26 +29,26 @@ App& AppFixture::createApp() {
     platform.wholeSeconds = [this] { return seconds; };
     platform.console = &console_;
     app = std::make_unique<App>(platform);
-    return *app;
+    return probe();
 }
 
-App& AppFixture::startApp() {
+AppProbe AppFixture::startApp() {
     createApp();
     EXPECT_EQ(app->startUp(), 0);
-    return *app;
+    return probe();
 }
 
-App& AppFixture::startLoggedIn(const std::wstring& name, const std::wstring& password, Screen screen) {
+AppProbe AppFixture::startLoggedIn(const std::wstring& name, const std::wstring& password, Screen screen) {
     startApp();
     logIn(name, password);
-    EXPECT_EQ(app->frame.screen, screen);
+    EXPECT_EQ(probe().frame.screen, screen);
     sleeps.clear();
-    return *app;
+    return probe();
 }
 
-App& AppFixture::startAsUser() { return startLoggedIn(L"游客", L"123456", kUserScreen); }
+AppProbe AppFixture::startAsUser() { return startLoggedIn(L"游客", L"123456", kUserScreen); }
 
-App& AppFixture::startAsAdmin() { return startLoggedIn(L"云栖客", L"5820413", kAdminScreen); }
+AppProbe AppFixture::startAsAdmin() { return startLoggedIn(L"云栖客", L"5820413", kAdminScreen); }
 
 void AppFixture::writeMapFiles(const TextTable& spots, const TextTable& roads) {
     writeBytes(dir.file(kSpotsFile), mapFileText(spots));
@@ -88,19 +88,19 @@ void AppFixture::typeText(const std::wstring& text) {
 }
 
 sf::Vector2i AppFixture::mapPixel(sf::Vector2f point) const {
-    return app->window.mapCoordsToPixel(point, app->views.mapView);
+    return probe().window.mapCoordsToPixel(point, probe().views.mapView);
 }
 
 sf::Vector2i AppFixture::interfacePixel(sf::Vector2f point) const {
-    return app->window.mapCoordsToPixel(point, app->views.interfaceView);
+    return probe().window.mapCoordsToPixel(point, probe().views.interfaceView);
 }
 
-sf::Vector2i AppFixture::spotPixel(int n) const { return mapPixel(app->map.spots[n].centre()); }
+sf::Vector2i AppFixture::spotPixel(int n) const { return mapPixel(probe().map.spots[n].centre()); }
 
 sf::Vector2i AppFixture::roadPixel(int n) const {
-    const Road& road = app->map.roads[n];
-    const sf::Vector2f a = app->map.spots[road.startSpot].centre();
-    const sf::Vector2f b = app->map.spots[road.endSpot].centre();
+    const Road& road = probe().map.roads[n];
+    const sf::Vector2f a = probe().map.spots[road.startSpot].centre();
+    const sf::Vector2f b = probe().map.spots[road.endSpot].centre();
     return mapPixel((a + b) / 2.f);
 }
 
@@ -110,29 +110,29 @@ sf::Vector2i AppFixture::buttonPixel(const sf::Text& button) const {
 }
 
 sf::Vector2f AppFixture::mapPoint(sf::Vector2i pixel) const {
-    return app->window.mapPixelToCoords(pixel, app->views.mapView);
+    return probe().window.mapPixelToCoords(pixel, probe().views.mapView);
 }
 
 bool AppFixture::nothingAt(sf::Vector2i pixel) const {
     const sf::Vector2f point = mapPoint(pixel);
-    for (int n = 1; n <= app->map.spotCount; ++n)
-        if (spotContains(app->map.spots[n], point)) return false;
-    for (int n = 1; n <= app->map.roadCount; ++n)
-        if (roadContains(app->map.roads[n], point)) return false;
+    for (int n = 1; n <= probe().map.spotCount; ++n)
+        if (spotContains(probe().map.spots[n], point)) return false;
+    for (int n = 1; n <= probe().map.roadCount; ++n)
+        if (roadContains(probe().map.roads[n], point)) return false;
     return true;
 }
 
 std::vector<int> AppFixture::outlinedSpots() const {
     std::vector<int> numbers;
-    for (int n = 1; n <= app->map.spotCount; ++n)
-        if (app->map.spots[n].circle.getOutlineThickness() != 0.f) numbers.push_back(n);
+    for (int n = 1; n <= probe().map.spotCount; ++n)
+        if (probe().map.spots[n].circle.getOutlineThickness() != 0.f) numbers.push_back(n);
     return numbers;
 }
 
 std::vector<int> AppFixture::outlinedRoads() const {
     std::vector<int> numbers;
-    for (int n = 1; n <= app->map.roadCount; ++n)
-        if (app->map.roads[n].bar.getOutlineThickness() != 0.f) numbers.push_back(n);
+    for (int n = 1; n <= probe().map.roadCount; ++n)
+        if (probe().map.roads[n].bar.getOutlineThickness() != 0.f) numbers.push_back(n);
     return numbers;
 }
 
@@ -141,17 +141,17 @@ sf::Image AppFixture::frame() {
     // frame buffer the drawing left behind.
     app->drawScreen();
     sf::Texture texture;
-    texture.create(app->window.getSize().x, app->window.getSize().y);
-    texture.update(app->window);
+    texture.create(probe().window.getSize().x, probe().window.getSize().y);
+    texture.update(probe().window);
     return texture.copyToImage();
 }
 
 void AppFixture::logIn(const std::wstring& name, const std::wstring& password) {
-    App& a = *app;
+    AppProbe a = probe();
     click(mapPixel(a.login.userName.box.getPosition()));
     typeText(name);
     send(keyPress(sf::Keyboard::Tab));
     typeText(password);
     send(keyPress(sf::Keyboard::Return));
-    a.drawScreen();
+    a.app.drawScreen();
 }

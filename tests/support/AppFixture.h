@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/App.h"
+#include "support/AppProbe.h"
 #include "support/TempDir.h"
 
 class AppFixture : public ::testing::Test {
@@ -19,13 +20,15 @@ protected:
     void TearDown() override;
 
     // Creates the App; call before startUp() to change the tree first.
-    App& createApp();
+    AppProbe createApp();
     // createApp() and a successful start-up.
-    App& startApp();
+    AppProbe startApp();
     // startApp() and a typed login as the ordinary user 游客 or as the
     // administrator; the login's half-second pause is taken out of sleeps.
-    App& startAsUser();
-    App& startAsAdmin();
+    AppProbe startAsUser();
+    AppProbe startAsAdmin();
+    // The state of the App created last.
+    AppProbe probe() const { return AppProbe(*app); }
 
     // Replaces the spots and roads files of the working directory with the
     // rows of these tables, as the program would write them.
@@ -79,7 +82,7 @@ protected:
     int seconds = 0;
 
 private:
-    App& startLoggedIn(const std::wstring& name, const std::wstring& password, Screen screen);
+    AppProbe startLoggedIn(const std::wstring& name, const std::wstring& password, Screen screen);
 
     std::string previousDir_;
     std::ostringstream console_;

@@ -12,27 +12,27 @@ void EditorFixture::clickBox(const sf::RectangleShape& box) {
 }
 
 void EditorFixture::openDrawingPanel() {
-    clickToggle(app->toolButtons.drawing);
-    ASSERT_TRUE(isOpen(app->tools, ToolPanel::Drawing));
+    clickToggle(probe().toolButtons.drawing);
+    ASSERT_TRUE(isOpen(probe().tools, ToolPanel::Drawing));
 }
 
 void EditorFixture::editSpot(int n) {
     click(spotPixel(n));
-    ASSERT_EQ(app->selection.spotNumber, n);
-    clickButton(app->editor.property.editButton);
-    ASSERT_TRUE(app->editor.property.editing);
+    ASSERT_EQ(probe().selection.spotNumber, n);
+    clickButton(probe().editor.property.editButton);
+    ASSERT_TRUE(probe().editor.property.editing);
 }
 
 void EditorFixture::editRoad(int n) {
     click(roadPixel(n));
-    ASSERT_EQ(app->selection.kind, SelectedKind::Road);
-    ASSERT_EQ(app->selection.roadNumber, n);
-    clickButton(app->editor.property.editButton);
-    ASSERT_TRUE(app->editor.property.editing);
+    ASSERT_EQ(probe().selection.kind, SelectedKind::Road);
+    ASSERT_EQ(probe().selection.roadNumber, n);
+    clickButton(probe().editor.property.editButton);
+    ASSERT_TRUE(probe().editor.property.editing);
 }
 
 void EditorFixture::retype(PropertyInput input, const std::wstring& text) {
-    clickBox(app->editor.property.inputs[input].box);
+    clickBox(probe().editor.property.inputs[input].box);
     for (int i = 0; i < 8; ++i) send(keyPress(sf::Keyboard::Backspace));
     typeText(text);
 }
@@ -43,7 +43,7 @@ std::string EditorFixture::spotsFile() const { return readBytes(dir.file(kSpotsF
 std::string EditorFixture::roadsFile() const { return readBytes(dir.file(kRoadsFile)); }
 
 ::testing::AssertionResult EditorFixture::statusShows(const wchar_t* text, sf::Color colour) const {
-    const StatusMessage& status = app->editor.status;
+    const StatusMessage& status = probe().editor.status;
     if (!status.visible) return ::testing::AssertionFailure() << "the status message is hidden";
     if (status.text.getString() != sf::String(text)) {
         const std::basic_string<sf::Uint8> shown = status.text.getString().toUtf8();

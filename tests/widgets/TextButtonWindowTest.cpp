@@ -34,7 +34,7 @@ protected:
         AppFixture::SetUp();
         startApp();
     }
-    const sf::Font& font() const { return app->assets.font; }
+    const sf::Font& font() const { return probe().assets.font; }
     TextButton sampleButton() const {
         TextButton button = makeLargeButton(font(), L"确定");
         button.setPosition(200.f, 200.f);
@@ -48,19 +48,19 @@ protected:
         enlarged.setScale(1.1f, 1.1f);
         for (int y = 0; y < 480; ++y)
             for (int x = 0; x < 640; ++x) {
-                const sf::Vector2f p = app->window.mapPixelToCoords({x, y}, app->views.interfaceView);
+                const sf::Vector2f p = probe().window.mapPixelToCoords({x, y}, probe().views.interfaceView);
                 if (enlarged.getGlobalBounds().contains(p) && !normal.getGlobalBounds().contains(p)) return {x, y};
             }
         ADD_FAILURE() << "no pixel in the enlarged area only";
         return {-1, -1};
     }
     std::vector<TextButton*> loginButtons() {
-        LoginScreen& s = app->login;
+        LoginScreen& s = probe().login;
         return {&s.registerButton, &s.quitButton, &s.loginButton, &s.forgotButton, &s.vipButton};
     }
     void openQrPage() {
-        click(mapPixel(centreOf(app->login.forgotButton.getGlobalBounds())));
-        ASSERT_EQ(app->frame.screen, kQrPage);
+        click(mapPixel(centreOf(probe().login.forgotButton.getGlobalBounds())));
+        ASSERT_EQ(probe().frame.screen, kQrPage);
     }
 };
 
@@ -82,7 +82,7 @@ TEST_F(TextButtonWindow, TheTwoStylesAndCopies) {
     expectResting(copy);
     EXPECT_EQ(tool.getString(), L"绘制模式");
 
-    const TextButton& back = app->backButton;
+    const TextButton& back = probe().backButton;
     EXPECT_EQ(back.getCharacterSize(), 30u);
     EXPECT_EQ(back.getPosition(), sf::Vector2f(75.f, 600.f));
     EXPECT_EQ(back.getOrigin(), sf::Vector2f(50.f, 50.f));
@@ -194,12 +194,12 @@ TEST_F(TextButtonWindow, OnTheLoginScreenEachOfTheFiveButtonsLightsUpThroughTheM
 }
 
 TEST_F(TextButtonWindow, TheLoginScreenLeavesTheBackButtonAlone) {
-    moveMouse(buttonPixel(app->backButton));
-    expectResting(app->backButton);
+    moveMouse(buttonPixel(probe().backButton));
+    expectResting(probe().backButton);
 }
 
 TEST_F(TextButtonWindow, AButtonKeepsItsHoverLookAfterAClickUntilTheMouseMoves) {
-    TextButton& loginButton = app->login.loginButton;
+    TextButton& loginButton = probe().login.loginButton;
     const sf::Vector2i over = mapPixel(centreOf(loginButton.getGlobalBounds()));
     moveMouse(over);
     click(over);
@@ -210,34 +210,34 @@ TEST_F(TextButtonWindow, AButtonKeepsItsHoverLookAfterAClickUntilTheMouseMoves) 
 
 TEST_F(TextButtonWindow, TheQrPageBackButtonLightsUpThroughTheInterfaceView) {
     openQrPage();
-    moveMouse(buttonPixel(app->backButton));
-    expectHovered(app->backButton);
+    moveMouse(buttonPixel(probe().backButton));
+    expectHovered(probe().backButton);
     // The map view is current again after the hover.
-    EXPECT_EQ(app->window.getView().getCenter(), app->views.mapView.getCenter());
-    EXPECT_EQ(app->window.getView().getSize(), app->views.mapView.getSize());
+    EXPECT_EQ(probe().window.getView().getCenter(), probe().views.mapView.getCenter());
+    EXPECT_EQ(probe().window.getView().getSize(), probe().views.mapView.getSize());
     moveMouse({320, 100});
-    expectResting(app->backButton);
+    expectResting(probe().backButton);
 }
 
 TEST_F(TextButtonWindow, TheQrPageBackButtonIsClickedAtItsEnlargedSizeWhileHovered) {
     openQrPage();
-    const sf::Vector2i outer = pixelOnlyInEnlarged(app->backButton);
+    const sf::Vector2i outer = pixelOnlyInEnlarged(probe().backButton);
 
     click(outer);
-    EXPECT_EQ(app->frame.screen, kQrPage);
-    EXPECT_EQ(app->backButton.getString(), L"返回");
+    EXPECT_EQ(probe().frame.screen, kQrPage);
+    EXPECT_EQ(probe().backButton.getString(), L"返回");
 
-    moveMouse(buttonPixel(app->backButton));
+    moveMouse(buttonPixel(probe().backButton));
     click(outer);
-    EXPECT_EQ(app->frame.screen, kLoginScreen);
+    EXPECT_EQ(probe().frame.screen, kLoginScreen);
 }
 
 TEST_F(TextButtonWindow, TheUserScreenBackButtonLightsUpThroughTheInterfaceView) {
     logIn(L"游客", L"123456");
-    ASSERT_EQ(app->frame.screen, kUserScreen);
-    moveMouse(buttonPixel(app->backButton));
-    expectHovered(app->backButton);
-    EXPECT_EQ(app->window.getView().getCenter(), app->views.mapView.getCenter());
+    ASSERT_EQ(probe().frame.screen, kUserScreen);
+    moveMouse(buttonPixel(probe().backButton));
+    expectHovered(probe().backButton);
+    EXPECT_EQ(probe().window.getView().getCenter(), probe().views.mapView.getCenter());
     moveMouse(kEmptyMapPixel);
-    expectResting(app->backButton);
+    expectResting(probe().backButton);
 }
