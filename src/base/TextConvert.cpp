@@ -11,6 +11,16 @@ std::string wideToNarrow(const std::wstring& wide) { return encodeGbk(wide, null
 
 std::string consoleText(const std::wstring& wide) { return encodeUtf8(wide); }
 
+void appendCodePoint(std::wstring& wide, char32_t c) {
+    if (sizeof(wchar_t) == 2 && c > 0xFFFF && c <= 0x10FFFF) {
+        c -= 0x10000;
+        wide.push_back(static_cast<wchar_t>(0xD800 + (c >> 10)));
+        wide.push_back(static_cast<wchar_t>(0xDC00 + (c & 0x3FF)));
+    } else {
+        wide.push_back(static_cast<wchar_t>(c));
+    }
+}
+
 bool gbkCanEncode(const std::wstring& wide) {
     bool allEncoded = true;
     const std::string bytes = encodeGbk(wide, &allEncoded);
