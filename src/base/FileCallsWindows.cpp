@@ -4,7 +4,6 @@
 #include "base/AtomicFile.h"
 #include "base/FileCalls.h"
 
-#define NOMINMAX
 #include <windows.h>
 
 #include <algorithm>

@@ -1,7 +1,6 @@
 #include "base/ProcessSetup.h"
 
 #ifdef _WIN32
-#define NOMINMAX
 #include <windows.h>
 
 #include <string>

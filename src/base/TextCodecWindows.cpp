@@ -5,7 +5,6 @@
 #ifdef _WIN32
 #include "base/TextCodec.h"
 
-#define NOMINMAX
 #include <windows.h>
 
 namespace {
