@@ -1,5 +1,6 @@
-# Run at install time: writes the sample data and README.txt. Expects
-# NAV_SOURCE_DIR and NAV_README.
+# Run at install time: writes the sample data and README.txt and strips the
+# exe and the DLL of their symbols. Expects NAV_SOURCE_DIR, NAV_README and
+# NAV_STRIP (the cross strip).
 
 set(tree "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
 message(STATUS "Installing: ${tree}/Data (from tools/sample-data)")
@@ -14,3 +15,10 @@ file(READ "${NAV_README}" text)
 string(REPLACE "\n" "\r\n" text "${text}")
 message(STATUS "Installing: ${tree}/README.txt")
 file(WRITE "${tree}/README.txt" "${text}")
+
+foreach(binary navigation-system.exe OpenAL32.dll)
+  execute_process(COMMAND "${NAV_STRIP}" --strip-unneeded "${tree}/${binary}" RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "${NAV_STRIP} could not strip ${tree}/${binary}")
+  endif()
+endforeach()
