@@ -15,6 +15,10 @@ bool isLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
 bool isTrailByte(unsigned char c) { return c >= 0x40 && c <= 0xFE && c != 0x7F; }
 bool isHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool isLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+// Code page 936 maps GBK's user-defined areas (2149 codes) to the private
+// use area; iconv's GBK holds none of them. Both directions leave them out,
+// so a file reads and writes alike on both systems.
+bool isPrivateUse(wchar_t c) { return c >= 0xE000 && c <= 0xF8FF; }
 
 // The code units of one character starting at i: 2 for a surrogate pair.
 size_t unitsAt(const std::wstring& wide, size_t i) {
@@ -42,7 +46,7 @@ std::wstring decodeGbk(const std::string& gbk) {
             wide.push_back(L'\u20AC');
             ++i;
         } else if (isLeadByte(c) && i + 1 < gbk.size() && isTrailByte(static_cast<unsigned char>(gbk[i + 1])) &&
-            MultiByteToWideChar(kGbk, MB_ERR_INVALID_CHARS, &gbk[i], 2, &decoded, 1) == 1) {
+            MultiByteToWideChar(kGbk, MB_ERR_INVALID_CHARS, &gbk[i], 2, &decoded, 1) == 1 && !isPrivateUse(decoded)) {
             wide.push_back(decoded);
             i += 2;
         } else {
@@ -66,7 +70,7 @@ std::string encodeGbk(const std::wstring& wide, bool* allEncoded) {
         if (c < 0x80) {
             encoded[0] = static_cast<char>(c);
             n = 1;
-        } else if (units == 1 && !isHighSurrogate(c) && !isLowSurrogate(c)) {
+        } else if (units == 1 && !isHighSurrogate(c) && !isLowSurrogate(c) && !isPrivateUse(c)) {
             // No best fit: a character GBK lacks must not turn into a look-alike.
             n = WideCharToMultiByte(kGbk, WC_NO_BEST_FIT_CHARS, &c, 1, encoded, 2, "?", &usedDefault);
         }

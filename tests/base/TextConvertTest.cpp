@@ -42,6 +42,16 @@ TEST(TextConvert, InvalidGbkBytesDoNotStopConversion) {
     EXPECT_EQ(wideToNarrow(L"\u20AC"), "\x80");
 }
 
+TEST(TextConvert, UserDefinedCodesAreNotGbkText) {
+    // GBK's user-defined areas (A140, AAA1, F8A1...) hold no character; code
+    // page 936 would read them as private-use characters.
+    EXPECT_EQ(narrowToWide("\xA1\x40"), L"\uFFFD@");
+    EXPECT_EQ(narrowToWide("\xAA\xA1"), L"\uFFFD\uFFFD");
+    EXPECT_EQ(narrowToWide("\xF8\xA1"), L"\uFFFD\uFFFD");
+    EXPECT_EQ(wideToNarrow(L"\uE000\uE864"), "??");
+    EXPECT_FALSE(gbkCanEncode(L"\uE000"));
+}
+
 TEST(TextConvert, SurrogateCodeUnitsAreNotGbkText) {
     // A lone surrogate is no character; a pair, on 16-bit wchar_t, is one.
     const std::wstring lone = std::wstring(L"a") + static_cast<wchar_t>(0xD800) + L"b";
