@@ -6,7 +6,8 @@
 # The cache is ${XDG_CACHE_HOME:-~/.cache}/navigation-system/windows-deps-<key>,
 # the key naming the versions below and the compiler's, and holds
 #   include/ lib/ bin/   the libraries (static, but OpenAL32.dll)
-#   licences/<source>    each library's Debian copyright file
+#   licences/<source>    each library's Debian copyright file (or, where only
+#                        the upstream tarball was served, its licence files)
 # Source packages are fetched with apt-get source through a private apt
 # configuration in the cache (/etc/apt is left alone). Expects the packages
 # tools/windows.sh installs.
@@ -35,16 +36,22 @@ jobs=$(nproc)
 # A private apt configuration: the machine's Debian sources as deb-src, and
 # trixie's.
 apt_dir=$cache/apt
+# Run as root, apt would hand the download to its own user, who may not
+# write into this cache.
 apt_opts=(-o APT::Sandbox::User=root -o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$apt_dir/sources"
   -o Dir::State::Lists="$apt_dir/lists" -o Dir::Cache="$apt_dir/cache")
 fetch() {  # fetch <source> <version>: unpacks into src/ and prints the folder
   local name=$1 version=$2
   if [ ! -f "$apt_dir/updated" ]; then
     mkdir -p "$apt_dir"/{sources,lists/partial,cache/archives/partial}
-    sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources >"$apt_dir/sources/debian.sources"
-    printf '%s\n' "Types: deb-src" "URIs: http://deb.debian.org/debian" "Suites: trixie" \
-      "Components: main" "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" \
-      >"$apt_dir/sources/trixie.sources"
+    stanza() { printf '%s\n' "Types: deb-src" "URIs: http://deb.debian.org/debian" "Suites: $1" \
+      "Components: main" "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg"; }
+    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+      sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources >"$apt_dir/sources/debian.sources"
+    else
+      stanza bookworm >"$apt_dir/sources/debian.sources"
+    fi
+    stanza trixie >"$apt_dir/sources/trixie.sources"
     apt-get "${apt_opts[@]}" update -qq >&2
     touch "$apt_dir/updated"
   fi
