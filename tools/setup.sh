@@ -35,25 +35,7 @@ case $mode in
     ;;
 esac
 [ "$mode" = --sanitize ] && packages+=(clang-14 libfuzzer-14-dev libclang-rt-14-dev)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  if [ "$(id -u)" -ne 0 ]; then
-    if ! command -v sudo >/dev/null; then
-      echo "setup: missing packages ${missing[*]}; as root, run: apt-get install ${missing[*]}" >&2
-      exit 1
-    fi
-    sudo="sudo"
-  fi
-  echo "Installing: ${missing[*]}"
-  # Waits for another package manager's lock instead of failing at once.
-  apt=(apt-get -o DPkg::Lock::Timeout=300)
-  $sudo "${apt[@]}" update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
-fi
+tools/install-packages.sh setup "${packages[@]}"
 
 # The program reads its one font under this name; any TrueType file serves.
 # The tests copy it from here; an install takes it from the font package.

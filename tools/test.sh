@@ -2,8 +2,9 @@
 # Sets everything up, then runs every test: unit tests, window tests and
 # end-to-end tests in build/, then the unit tests, window tests and fuzz
 # targets again under AddressSanitizer and UndefinedBehaviorSanitizer in
-# build-san/; last, the start and package commands on fresh Debian 12
-# systems (tools/check-fresh-system.sh). Window and end-to-end tests start
+# build-san/; then the start and package commands on fresh Debian 12
+# systems (tools/check-fresh-system.sh); last, the Windows zip and its tests
+# under wine (tools/windows/test.sh). Window and end-to-end tests start
 # their own Xvfb, so no display is needed. Arguments go to both ctest runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,4 +15,5 @@ status=0
 (cd build && ctest --no-tests=error --output-on-failure -j"$(nproc)" "$@") || status=1
 (cd build-san && ctest --output-on-failure -j"$(nproc)" "$@") || status=1
 tools/check-fresh-system.sh || status=1
+tools/windows/test.sh || status=1
 exit $status

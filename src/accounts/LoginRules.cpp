@@ -53,7 +53,7 @@ AccountTextFault accountTextFault(const sf::String& name, const sf::String& pass
     // A space would split the record on reading, so the account read back
     // would differ from the one stored.
     if (containsWhiteSpace(name) || containsWhiteSpace(password)) return AccountTextFault::WhiteSpace;
-    if (!gbkCanEncode(name.toWideString())) return AccountTextFault::NameNotStorable;
+    if (!gbkCanEncode(wideText(name))) return AccountTextFault::NameNotStorable;
     // The login's password field takes only codes below 128, so any other
     // character would make a password nobody can type.
     for (sf::Uint32 c : password) {

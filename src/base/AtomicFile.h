@@ -1,13 +1,8 @@
 #pragma once
 // Writing files so that a failure or a kill never leaves half of the new
 // content, and tidying up after a kill at the next start.
-#include <cstddef>
 #include <string>
 #include <vector>
-
-// Writes every byte to the open descriptor, going on after short writes.
-// Returns false when a write fails.
-bool writeAll(int fd, const std::string& bytes);
 
 // Reads the whole file into bytes. Returns false, with bytes left undefined,
 // when it cannot be opened or a read fails, so a rewrite never starts from a

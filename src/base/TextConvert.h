@@ -9,6 +9,21 @@ std::wstring narrowToWide(const std::string& gbk);
 // Wide characters to GBK bytes. A character GBK cannot hold becomes "?".
 std::string wideToNarrow(const std::wstring& wide);
 
+// Appends one character: where wchar_t is 16 bits wide (Windows), one beyond
+// the BMP as a surrogate pair.
+void appendCodePoint(std::wstring& wide, char32_t c);
+
+// The wide text of a sequence of code points, such as an sf::String, every
+// character kept. (sf::String::toWideString drops the characters beyond the
+// BMP where wchar_t is 16 bits wide, so a check of the text would pass what
+// is not there.)
+template <typename CodePoints>
+std::wstring wideText(const CodePoints& text) {
+    std::wstring wide;
+    for (const auto c : text) appendCodePoint(wide, static_cast<char32_t>(c));
+    return wide;
+}
+
 // Wide characters as text for the console, which here speaks UTF-8.
 std::string consoleText(const std::wstring& wide);
 

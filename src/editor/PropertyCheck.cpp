@@ -58,7 +58,7 @@ PropertyProblem checkPropertyValues(SelectedKind kind, const std::array<sf::Stri
                                     int spotCount) {
     for (const sf::String& value : values)
         if (value.isEmpty()) return PropertyProblem::Empty;
-    const std::wstring name = values[kName].toWideString();
+    const std::wstring name = wideText(values[kName]);
     if (containsWhiteSpace(name)) return PropertyProblem::NameWhiteSpace;
     if (!gbkCanEncode(name)) return PropertyProblem::NameNotStorable;
     const bool numbersValid =

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -270,8 +271,7 @@ TEST(UserTableSave, WritesEachRecordWithCrLfAndRefusalsAndFailuresWriteNothing) 
     EXPECT_FALSE(saveSucceeded(SaveOutcome::WriteFailed));
     EXPECT_EQ(readBytes(path), before);
     EXPECT_EQ(store.accountCount, 3);
-    std::remove((path + ".tmp/block").c_str());
-    std::remove((path + ".tmp").c_str());
+    std::filesystem::remove_all(path + ".tmp");  // std::remove leaves a folder on Windows
 
     EXPECT_EQ(savePage(path, store, 0, appended), SaveOutcome::Saved);
     EXPECT_TRUE(saveSucceeded(SaveOutcome::Saved));

@@ -26,9 +26,9 @@ TEST(TextConvert, CharacterOutsideGbkBecomesQuestionMarkWithoutCuttingText) {
 TEST(TextConvert, CharactersTheConverterDropsSilentlyAreNotStorable) {
     // iconv turns the tag characters into nothing without reporting them, so
     // "a" plus a tag character would be stored as "a".
-    for (wchar_t tag : {L'\U000E0000', L'\U000E0001', L'\U000E0041', L'\U000E007F'}) {
-        const std::wstring text = std::wstring(L"a") + tag;
-        EXPECT_FALSE(gbkCanEncode(text)) << static_cast<unsigned>(tag);
+    // (As strings: where wchar_t is 16 bits wide each is a surrogate pair.)
+    for (const wchar_t* tag : {L"\U000E0000", L"\U000E0001", L"\U000E0041", L"\U000E007F"}) {
+        EXPECT_FALSE(gbkCanEncode(std::wstring(L"a") + tag)) << static_cast<unsigned>(tag[0]);
     }
     EXPECT_TRUE(gbkCanEncode(L"\u00B7\u2014\uFF5E"));  // GBK holds these; each reads back unchanged
 }
@@ -36,6 +36,34 @@ TEST(TextConvert, CharactersTheConverterDropsSilentlyAreNotStorable) {
 TEST(TextConvert, InvalidGbkBytesDoNotStopConversion) {
     // 0xFF is never a GBK lead byte; a lone lead byte at the end is truncated.
     EXPECT_EQ(narrowToWide("a\xFF" "b\xBE"), L"a\uFFFDb\uFFFD");
+    // 0x80 alone is the euro sign; a lead byte before a byte that cannot
+    // follow it is replaced alone.
+    EXPECT_EQ(narrowToWide("\x80" "a\xBE" "1"), L"\u20ACa\uFFFD1");
+    EXPECT_EQ(wideToNarrow(L"\u20AC"), "\x80");
+}
+
+TEST(TextConvert, UserDefinedCodesAreNotGbkText) {
+    // GBK's user-defined areas (A140, AAA1, F8A1...) hold no character; code
+    // page 936 would read them as private-use characters.
+    EXPECT_EQ(narrowToWide("\xA1\x40"), L"\uFFFD@");
+    EXPECT_EQ(narrowToWide("\xAA\xA1"), L"\uFFFD\uFFFD");
+    EXPECT_EQ(narrowToWide("\xF8\xA1"), L"\uFFFD\uFFFD");
+    EXPECT_EQ(wideToNarrow(L"\uE000\uE864"), "??");
+    EXPECT_FALSE(gbkCanEncode(L"\uE000"));
+}
+
+TEST(TextConvert, SurrogateCodeUnitsAreNotGbkText) {
+    // A lone surrogate is no character; a pair, on 16-bit wchar_t, is one.
+    const std::wstring lone = std::wstring(L"a") + static_cast<wchar_t>(0xD800) + L"b";
+    EXPECT_EQ(wideToNarrow(lone), "a?b");
+    EXPECT_FALSE(gbkCanEncode(lone));
+}
+
+TEST(TextConvert, WideTextKeepsCharactersBeyondTheBmp) {
+    // Typed text arrives as code points; one beyond the BMP must reach the
+    // storable check, not vanish on the way.
+    EXPECT_EQ(wideText(std::u32string(U"名\U0001F600")), L"名\U0001F600");
+    EXPECT_FALSE(gbkCanEncode(wideText(std::u32string(U"名\U0001F600"))));
 }
 
 TEST(TextConvert, ConsoleTextIsUtf8) {
