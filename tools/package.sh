@@ -11,10 +11,4 @@ export NAV_BUILD_DIR=$build
 out=$(realpath -m -- "${1:-$build}")
 cd "$root"
 tools/setup.sh --package
-mkdir -p -- "$out"
-log=$(cpack --config "$build/CPackConfig.cmake" -B "$out")
-echo "$log"
-rm -rf -- "$out/_CPack_Packages"
-package=$(sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' <<<"$log")
-[ -f "$package" ] || { echo "package: cpack wrote no package" >&2; exit 1; }
-echo "$package"
+tools/run-cpack.sh "$build" "$out"

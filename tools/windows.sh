@@ -20,10 +20,4 @@ cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/tools/windows/toolchain.cma
   -DCMAKE_BUILD_TYPE=Release -DNAV_TESTS="${NAV_TESTS:-OFF}" >/dev/null
 cmake --build "$build" -j"$(nproc)"
 
-mkdir -p -- "$out"
-log=$(cpack --config "$build/CPackConfig.cmake" -B "$out")
-echo "$log"
-rm -rf -- "$out/_CPack_Packages"
-zip=$(sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' <<<"$log")
-[ -f "$zip" ] || { echo "windows: cpack wrote no zip" >&2; exit 1; }
-echo "$zip"
+tools/run-cpack.sh "$build" "$out"
