@@ -31,7 +31,7 @@ case $mode in
   *)
     packages+=("${packing[@]}"
       libx11-dev libgtest-dev googletest libbenchmark-dev libboost-graph-dev
-      xvfb xdotool imagemagick x11-utils desktop-file-utils lintian appstream git)
+      xvfb xdotool imagemagick x11-utils desktop-file-utils lintian appstream git mmdebstrap)
     ;;
 esac
 [ "$mode" = --sanitize ] && packages+=(clang-14 libfuzzer-14-dev libclang-rt-14-dev)
