@@ -3,16 +3,18 @@
 #include <AL/alc.h>
 #include <ostream>
 
+#include "settings/VolumeKnob.h"
+
 bool audioDeviceAvailable() { return alcGetCurrentContext() != nullptr; }
 
 void startMusic(BackgroundMusic& background, std::ostream& console) {
     background.transport = Transport::Playing;
-    background.volume = 100.f;
+    background.volume = kFullVolume;
     if (!background.soundAvailable) {
         console << "没有可用的声音设备，背景音乐不播放" << std::endl;
         return;
     }
-    background.music.setVolume(100.f);
+    background.music.setVolume(kFullVolume);
     background.music.setLoop(true);
     background.music.play();
 }
