@@ -13,8 +13,8 @@
 // Under wine "/tmp" is the Linux machine's /tmp.
 TempDir::TempDir(const std::string& parent) {
     std::filesystem::create_directories(parent);
-    std::random_device seed;
-    std::mt19937 random(seed());
+    std::random_device entropy;
+    std::mt19937 random(entropy());
     for (int attempt = 0; attempt < 100; ++attempt) {
         path_ = parent + "/navtest-" + std::to_string(random());
         if (std::filesystem::create_directory(path_)) return;
