@@ -62,10 +62,7 @@ TEST(WindowsInstallerE2E, InstallsStartsWithTheUsersOwnDataAndUninstallsKeepingI
     runShell("wineserver -k 2>/dev/null; wineserver -w 2>/dev/null");
     {
         const TempDir dir;
-        const std::string starter = dir.file("start.sh");
-        writeBytes(starter, "#!/bin/sh\nexec wine " + shellQuoted(installed + "/navigation-system.exe") + "\n");
-        fs::permissions(starter, fs::perms::owner_all);
-        Program program("1024x768x24", starter);
+        Program program("1024x768x24", wineStarter(dir.path(), installed + "/navigation-system.exe"));
         program.setEnvironment("WINEDEBUG", "-all");
         ASSERT_TRUE(program.start(60000)) << program.standardErrorTail();
         ASSERT_TRUE(program.waitForScreen(isLoginScreenWithTitle, 10000)) << "the login screen, its font from the copy";

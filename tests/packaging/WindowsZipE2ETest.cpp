@@ -19,18 +19,6 @@ namespace {
 const sf::Color kPanelColour(70, 120, 210);
 const sf::Vector2i kPanelSample(630, 330);
 
-// A spot's centre at the home view, from the unpacked map file.
-sf::Vector2i spotCentre(const std::string& folder, int n) {
-    const std::vector<std::string> row = mapFileRow(folder + "/Data/cross.txt", n);
-    return row.size() < 5 ? sf::Vector2i(-1, -1) : homeViewPixel(std::stof(row[3]) + 30.f, std::stof(row[4]) + 30.f);
-}
-
-bool outlined(const sf::Image& shot, sf::Vector2i centre) {
-    for (const sf::Vector2i at : spotOutlinePixels(centre))
-        if (Program::windowPixel(shot, at) != sf::Color::Red) return false;
-    return true;
-}
-
 TEST(WindowsZipE2E, TheUnpackedExeRegistersLogsInShowsARouteAndCloses) {
     const char* zip = std::getenv("NAV_WINDOWS_ZIP");
     ASSERT_TRUE(zip && *zip) << "set NAV_WINDOWS_ZIP to the zip tools/windows.sh wrote";
@@ -38,12 +26,9 @@ TEST(WindowsZipE2E, TheUnpackedExeRegistersLogsInShowsARouteAndCloses) {
     const CommandResult unzipped = runCommand("cd " + shellQuoted(unpacked.path()) + " && unzip -q " + shellQuoted(zip));
     ASSERT_EQ(unzipped.status, 0) << unzipped.output;
     const std::string folder = unpacked.file("navigation-system-" NAV_VERSION "-windows-x64");
+    const auto centre = [&](int n) { return spotCentreAtHome(folder + "/Data/cross.txt", n); };
     // Started from another folder: the exe must find its files beside it.
-    const std::string starter = unpacked.file("start.sh");
-    writeBytes(starter, "#!/bin/sh\nexec wine " + shellQuoted(folder + "/navigation-system.exe") + "\n");
-    std::filesystem::permissions(starter, std::filesystem::perms::owner_all);
-
-    Program program("1024x768x24", starter);
+    Program program("1024x768x24", wineStarter(unpacked.path(), folder + "/navigation-system.exe"));
     program.setEnvironment("WINEDEBUG", "-all");
     ASSERT_TRUE(program.start(60000)) << program.standardErrorTail();
     ASSERT_TRUE(program.waitForScreen(isLoginScreenWithTitle, 10000)) << "the login screen with its texts";
@@ -69,15 +54,15 @@ TEST(WindowsZipE2E, TheUnpackedExeRegistersLogsInShowsARouteAndCloses) {
     // Under the distance criterion the best way from spot 11 to spot 25
     // passes spots 16, 17 and 22 to 24; the report's title 路线分析 replaces
     // the first pick's in the panel.
-    program.shiftClickAt(spotCentre(folder, 11));
-    EXPECT_TRUE(program.waitForScreen([&](const sf::Image& s) { return outlined(s, spotCentre(folder, 11)); }, 5000));
+    program.shiftClickAt(centre(11));
+    EXPECT_TRUE(program.waitForScreen([&](const sf::Image& s) { return spotOutlined(s, centre(11)); }, 5000));
     pause(500);  // the panel's hint drawn as well
     const sf::Image picked = program.screenshot();
-    program.shiftClickAt(spotCentre(folder, 25));
+    program.shiftClickAt(centre(25));
     const sf::IntRect title(430, 4, 210, 44);
     const auto routeShown = [&](const sf::Image& s) {
         for (int spot : {11, 16, 17, 22, 23, 24, 25})
-            if (!outlined(s, spotCentre(folder, spot))) return false;
+            if (!spotOutlined(s, centre(spot))) return false;
         int changed = 0;
         for (int y = title.top; y < title.top + title.height; ++y)
             for (int x = title.left; x < title.left + title.width; ++x)

@@ -35,11 +35,7 @@ protected:
         ASSERT_TRUE(program.waitForPixel(kPanelSample, kPanelColour, 3000)) << "the user screen's side panel";
     }
 
-    bool spotOutlined(const sf::Image& shot, int n) const {
-        for (const sf::Vector2i at : spotOutlinePixels(program.spotCentreAtHome(n)))
-            if (Program::windowPixel(shot, at) != sf::Color::Red) return false;
-        return true;
-    }
+    bool spotOutlined(const sf::Image& shot, int n) const { return ::spotOutlined(shot, program.spotCentreAtHome(n)); }
 
     bool roadOutlined(const sf::Image& shot, int n) const {
         const auto [end, start] = program.roadEnds(n);

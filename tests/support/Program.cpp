@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <regex>
 #include <sys/wait.h>
 #include <thread>
@@ -16,6 +17,7 @@
 #include "map/Spot.h"
 #include "support/RunTree.h"
 #include "support/Shell.h"
+#include "support/TempDir.h"
 
 void pause(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
 
@@ -28,6 +30,19 @@ sf::Vector2i interfacePixel(float x, float y) { return {static_cast<int>(x * 0.8
 std::vector<sf::Vector2i> spotOutlinePixels(sf::Vector2i centre) {
     return {centre + sf::Vector2i(16, 0), centre + sf::Vector2i(-16, 0), centre + sf::Vector2i(0, 16),
             centre + sf::Vector2i(0, -16)};
+}
+
+std::string wineStarter(const std::string& folder, const std::string& exe) {
+    const std::string script = folder + "/start.sh";
+    writeBytes(script, "#!/bin/sh\nexec wine " + shellQuoted(exe) + "\n");
+    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    return script;
+}
+
+bool spotOutlined(const sf::Image& shot, sf::Vector2i centre) {
+    for (const sf::Vector2i at : spotOutlinePixels(centre))
+        if (Program::windowPixel(shot, at) != sf::Color::Red) return false;
+    return true;
 }
 
 std::vector<sf::Vector2i> roadOutlinePixels(sf::Vector2i from, sf::Vector2i to) {
@@ -307,13 +322,15 @@ std::string Program::standardErrorTail() const {
     return text.size() > 600 ? text.substr(text.size() - 600) : text;
 }
 
-sf::Vector2i Program::spotCentreAtHome(int n) const {
+sf::Vector2i spotCentreAtHome(const std::string& spotsFile, int n) {
     // A spot's position is the top-left corner of its circle.
-    const std::vector<std::string> row = mapFileRow(file("Data/cross.txt"), n);
+    const std::vector<std::string> row = mapFileRow(spotsFile, n);
     if (row.size() <= kSpotY) return {-1, -1};
     const sf::Vector2f centre = spotCentre({std::stof(row[kSpotX]), std::stof(row[kSpotY])});
     return homeViewPixel(centre.x, centre.y);
 }
+
+sf::Vector2i Program::spotCentreAtHome(int n) const { return ::spotCentreAtHome(file("Data/cross.txt"), n); }
 
 std::pair<int, int> Program::roadEnds(int n) const {
     const std::vector<std::string> row = mapFileRow(file("Data/route.txt"), n);

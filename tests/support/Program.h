@@ -149,9 +149,18 @@ sf::Vector2i interfacePixel(float x, float y);
 // Pixels on the ring that a highlighted spot's outline covers at the home
 // view (circle radius 15 pixels, outline 2.5 more), around its centre.
 std::vector<sf::Vector2i> spotOutlinePixels(sf::Vector2i centre);
+// Whether the shot shows that outline red all round the centre.
+bool spotOutlined(const sf::Image& shot, sf::Vector2i centre);
+// The window pixel of spot n's centre at the home view, from a spots file;
+// (-1, -1) when the file has no such row.
+sf::Vector2i spotCentreAtHome(const std::string& spotsFile, int n);
 // Pixels just beside the middle of a road bar drawn between two spot centres
 // at the home view (half the bar 5 pixels, outline 2.5 more), on both sides.
 std::vector<sf::Vector2i> roadOutlinePixels(sf::Vector2i from, sf::Vector2i to);
+
+// A script in the folder that starts a Windows exe under wine, for the
+// harness to run from another folder than the exe's.
+std::string wineStarter(const std::string& folder, const std::string& exe);
 
 // The login screen with its texts drawn: cyan background, the white
 // user-name box, and the black title (only there when the font was found).
