@@ -8,10 +8,9 @@ namespace {
 // before: nothing stays selected, outlined or picked, and a route hint or
 // report, which names the old spots, gives way to the panel's resting content.
 void settleAfterStep(EditorSession& session) {
-    clearHighlights(session.map);
+    clearMapSelection(session.map, session.info.selection);
     resetPick(session.map, session.pick);
     session.pick.pending = false;
-    clearSelection(session.info.selection);
     SidePanel& panel = session.info.panel;
     panel.routePickIdle = true;
     endPanelScroll(panel);
