@@ -1,5 +1,6 @@
 #include "accounts/LoginRules.h"
 
+#include "base/RecordWords.h"
 #include "base/TextConvert.h"
 
 namespace {

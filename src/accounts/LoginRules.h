@@ -7,7 +7,7 @@
 #include <string>
 
 #include "accounts/AccountStore.h"
-#include "base/TextConvert.h"  // containsWhiteSpace, gbkCanEncode
+#include "base/TextConvert.h"  // gbkCanEncode
 
 enum class LoginOutcome { Administrator, OrdinaryUser, WrongPassword, UnknownUser, NoUsersFile };
 

@@ -30,13 +30,6 @@ bool gbkCanEncode(const std::wstring& wide) {
     return allEncoded && narrowToWide(bytes) == wide;
 }
 
-bool containsWhiteSpace(const std::wstring& text) {
-    for (wchar_t c : text) {
-        if (c == L' ' || c == L'\t' || c == L'\n' || c == L'\v' || c == L'\f' || c == L'\r') return true;
-    }
-    return false;
-}
-
 namespace {
 
 // A failed extraction stores 0, an out-of-range one the nearest limit; both

@@ -31,10 +31,6 @@ std::string consoleText(const std::wstring& wide);
 // bytes read back as the same text, so the text can be stored in a data file.
 bool gbkCanEncode(const std::wstring& wide);
 
-// True for text holding a character at which the data files' readers split
-// a record: space, tab, line feed, vertical tab, form feed or carriage return.
-bool containsWhiteSpace(const std::wstring& text);
-
 // Stream extraction with classic formatting: leading white space is skipped
 // and reading stops at the first character that cannot continue the number,
 // so "12abc" gives 12 and "3.7" as an integer gives 3. Text that does not
