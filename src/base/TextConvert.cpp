@@ -2,6 +2,7 @@
 
 #include "base/TextCodec.h"
 
+#include <iomanip>
 #include <locale>
 #include <sstream>
 
@@ -51,12 +52,12 @@ bool inRange(const std::string& text) {
     return read;
 }
 
-template <typename T>
-std::string numberText(T value) {
+// Every number text comes from a stream in the classic locale, so the
+// decimal point is a point whatever locale the process runs under.
+std::ostringstream numberStream() {
     std::ostringstream out;
     out.imbue(std::locale::classic());
-    out << value;
-    return out.str();
+    return out;
 }
 
 }  // namespace
@@ -65,5 +66,21 @@ int parseInt(const std::string& text) { return parseNumber<int>(text); }
 float parseFloat(const std::string& text) { return parseNumber<float>(text); }
 bool intInRange(const std::string& text) { return inRange<int>(text); }
 bool floatInRange(const std::string& text) { return inRange<float>(text); }
-std::string intToText(int value) { return numberText(value); }
-std::string floatToText(float value) { return numberText(value); }
+
+std::string intToText(int value) {
+    std::ostringstream out = numberStream();
+    out << value;
+    return out.str();
+}
+
+std::string floatToText(double value, int significantDigits) {
+    std::ostringstream out = numberStream();
+    out << std::setprecision(significantDigits) << value;
+    return out.str();
+}
+
+std::string fixedToText(double value, int decimals) {
+    std::ostringstream out = numberStream();
+    out << std::fixed << std::setprecision(decimals) << value;
+    return out.str();
+}

@@ -1,6 +1,5 @@
 #include "map/InfoPanel.h"
 
-#include <cstdio>
 #include <ostream>
 
 #include "base/TextConvert.h"
@@ -51,9 +50,7 @@ bool hitSpot(Spot& spot, sf::Vector2f point, InfoTargets targets) {
 
 bool hitRoad(Road& road, sf::Vector2f point, InfoTargets targets) {
     if (!highlightIf(road.bar, roadContains(road, point))) return false;
-    char coefficient[32];
-    std::snprintf(coefficient, sizeof coefficient, "%f\n", road.congestion);
-    targets.console << coefficient << std::flush;
+    targets.console << fixedToText(road.congestion, 6) + "\n" << std::flush;
     select(targets, SelectedKind::Road, road.number, L"道路状况", roadInfoText(road));
     return true;
 }
