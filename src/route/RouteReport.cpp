@@ -5,6 +5,7 @@
 
 #include "base/TextConvert.h"
 #include "base/Truncate.h"
+#include "map/Vocabulary.h"
 
 const wchar_t* const kNoRouteText = L"没有可以到达的路线";
 
@@ -46,7 +47,7 @@ std::wstring congestionText(float coefficient) { return narrowToWide(floatToText
 std::wstring reportText(const RouteReport& report, const Spot& start, const Spot& end, const std::wstring& tag) {
     return L"从\n" + start.name.toWideString() + L"\n到\n" + end.name.toWideString() + L"\n\n" + tag +
            L"\n最短距离为" + wholeText(report.lengthSum) + L"m" + L"\n\n驾车\n" + drivingLine(report.drivingTime) +
-           L"\n\n步行(" + wholeText(kWalkingSpeedKmh) + L"千米/时)\n预计耗时 " +
+           L"\n\n步行(" + wholeText(kWalkingSpeedKmh) + kSpeedUnit + L")\n预计耗时 " +
            hoursText(report.lengthSum / (kWalkingSpeedKmh * 1000.0)) + L"小时" + L"\n\n花销\n预计花费 " +
-           wholeText(report.costSum) + L"元" + L"\n\n行走路径是\n" + report.startName + report.routeList;
+           wholeText(report.costSum) + kCostUnit + L"\n\n行走路径是\n" + report.startName + report.routeList;
 }
