@@ -41,7 +41,7 @@ enum class AccountTextFault {
     None,
     WhiteSpace,           // the record would split at it on reading
     NameNotStorable,      // GBK has no code for a character of the name
-    PasswordNotStorable,  // a character the login's password field cannot type (code 128 or above)
+    PasswordNotStorable,  // a character the login's password field cannot type (above kHighestPasswordCode)
 };
 
 AccountTextFault accountTextFault(const sf::String& name, const sf::String& password);
