@@ -4,24 +4,9 @@
 #include <vector>
 
 #include "base/AtomicFile.h"
+#include "base/RecordWords.h"
 
 namespace {
-
-const char* const kWhiteSpace = " \t\n\v\f\r";
-
-// The word starting at or after pos, which is moved past it; empty when the
-// line has no further word.
-std::string nextWord(const std::string& line, size_t& pos) {
-    size_t start = line.find_first_not_of(kWhiteSpace, pos);
-    if (start == std::string::npos) {
-        pos = line.size();
-        return std::string();
-    }
-    size_t end = line.find_first_of(kWhiteSpace, start);
-    if (end == std::string::npos) end = line.size();
-    pos = end;
-    return line.substr(start, end - start);
-}
 
 int readLines(const std::string& path, AccountStore& store, bool withPasswords) {
     std::ifstream in(path, std::ios::binary);
@@ -31,10 +16,10 @@ int readLines(const std::string& path, AccountStore& store, bool withPasswords) 
     std::vector<UserAccount> read;
     std::string line;
     while (static_cast<int>(read.size()) < kMaxAccounts && std::getline(in, line)) {
-        size_t pos = 0;
+        std::size_t pos = 0;
         UserAccount account;
-        account.userName = nextWord(line, pos);
-        if (withPasswords) account.password = nextWord(line, pos);
+        account.userName = nextRecordWord(line, pos);
+        if (withPasswords) account.password = nextRecordWord(line, pos);
         read.push_back(account);
     }
     if (in.bad()) return -1;

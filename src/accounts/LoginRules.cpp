@@ -1,5 +1,7 @@
 #include "accounts/LoginRules.h"
 
+#include "accounts/AccountLimits.h"
+#include "base/RecordWords.h"
 #include "base/TextConvert.h"
 
 namespace {
@@ -54,10 +56,8 @@ AccountTextFault accountTextFault(const sf::String& name, const sf::String& pass
     // would differ from the one stored.
     if (containsWhiteSpace(name) || containsWhiteSpace(password)) return AccountTextFault::WhiteSpace;
     if (!gbkCanEncode(wideText(name))) return AccountTextFault::NameNotStorable;
-    // The login's password field takes only codes below 128, so any other
-    // character would make a password nobody can type.
     for (sf::Uint32 c : password) {
-        if (c >= 128) return AccountTextFault::PasswordNotStorable;
+        if (c > kHighestPasswordCode) return AccountTextFault::PasswordNotStorable;
     }
     return AccountTextFault::None;
 }

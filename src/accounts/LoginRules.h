@@ -7,7 +7,7 @@
 #include <string>
 
 #include "accounts/AccountStore.h"
-#include "base/TextConvert.h"  // containsWhiteSpace, gbkCanEncode
+#include "base/TextConvert.h"  // gbkCanEncode
 
 enum class LoginOutcome { Administrator, OrdinaryUser, WrongPassword, UnknownUser, NoUsersFile };
 
@@ -41,7 +41,7 @@ enum class AccountTextFault {
     None,
     WhiteSpace,           // the record would split at it on reading
     NameNotStorable,      // GBK has no code for a character of the name
-    PasswordNotStorable,  // a character the login's password field cannot type (code 128 or above)
+    PasswordNotStorable,  // a character the login's password field cannot type (above kHighestPasswordCode)
 };
 
 AccountTextFault accountTextFault(const sf::String& name, const sf::String& password);

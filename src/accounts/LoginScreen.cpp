@@ -1,5 +1,6 @@
 #include "accounts/LoginScreen.h"
 
+#include "accounts/AccountLimits.h"
 #include "accounts/LoginRules.h"
 
 namespace {
@@ -93,11 +94,13 @@ void buildLoginScreen(LoginScreen& screen, const sf::Font& font) {
     screen.userName.box = makeInputBox({500.f, 400.f});
     screen.userName.text = makeText(font, L"", 50, {500.f, 400.f}, grey);
     screen.userName.placeholder = L"输入用户名";
-    screen.userName.maxLength = 6;
+    screen.userName.maxLength = kAccountFieldMaxLength;
     screen.userName.showPlaceholder();
 
     screen.password.box = makeInputBox({500.f, 500.f});
     screen.password.text = makeText(font, L"", 50, {500.f, 500.f}, grey);
+    screen.password.maxLength = kAccountFieldMaxLength;
+    screen.password.highest = kHighestPasswordCode;
     screen.password.showPlaceholder();
 
     screen.showPasswordBox.setSize(sf::Vector2f(20.f, 20.f));

@@ -10,9 +10,6 @@
 #include "widgets/TextField.h"
 #include "widgets/TextButton.h"
 
-// How long "登录成功" stays on screen before the map appears.
-constexpr int kLoginPauseMs = 500;
-
 enum class LoginAction { None, OpenForgotPassword, OpenVip, Quit };
 
 // What a login or registration touches outside the screen.

@@ -1,5 +1,6 @@
 #include "accounts/UserTable.h"
 
+#include "accounts/AccountLimits.h"
 #include "base/TextConvert.h"
 #include "widgets/FittedText.h"
 
@@ -36,7 +37,7 @@ void buildCellField(TextField& field, const sf::Font& font, const sf::String& pl
     field.box = makeCell(size, position);
     field.text = makeCellText(font, L"", position + sf::Vector2f(5.f, 0.f));
     field.placeholder = placeholder;
-    field.maxLength = 6;
+    field.maxLength = kAccountFieldMaxLength;
     field.showPlaceholder();
 }
 

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "app/DataRecovery.h"
+#include "app/WindowMode.h"
 #include "map/MapFiles.h"
 #include "route/MapRebuild.h"
 #include "route/RouteDisplay.h"
@@ -13,6 +14,8 @@
 namespace {
 
 constexpr int kMissingAssetPauseMs = 1000;
+// How long "登录成功" stays on screen before the map appears.
+constexpr int kLoginPauseMs = 500;
 
 Platform withDefaults(Platform platform) {
     Platform real = Platform::real();
@@ -26,7 +29,7 @@ Platform withDefaults(Platform platform) {
 
 App::App(Platform seams)
     : platform(withDefaults(std::move(seams))),
-      window(sf::VideoMode(640, 480, 32), kWindowTitle, sf::Style::Default) {}
+      window(kWindowMode, kWindowTitle, sf::Style::Default) {}
 
 int App::run() {
     if (startUp() != 0) return 1;
@@ -104,7 +107,7 @@ void App::changeScreen(Screen next) {
 void App::finishFrame() {
     const Screen next = login.adminLoginDone ? kAdminScreen : login.ordinaryLoginDone ? kUserScreen : kLoginScreen;
     if (frame.screen == kLoginScreen && next != kLoginScreen) {
-        // The frame just shown says "登录成功"; it stays for half a second.
+        // The frame just shown says "登录成功"; it stays for kLoginPauseMs.
         platform.sleep(kLoginPauseMs);
         changeScreen(next);
     }

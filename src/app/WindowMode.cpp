@@ -6,8 +6,6 @@
 
 namespace {
 
-const sf::VideoMode kWindowMode(640, 480, 32);
-
 bool usable(const sf::RenderWindow& window, const sf::VideoMode& mode) {
     return window.isOpen() && window.getSystemHandle() != 0 &&
            window.getSize() == sf::Vector2u(mode.width, mode.height);

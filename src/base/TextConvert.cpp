@@ -2,6 +2,7 @@
 
 #include "base/TextCodec.h"
 
+#include <iomanip>
 #include <locale>
 #include <sstream>
 
@@ -30,13 +31,6 @@ bool gbkCanEncode(const std::wstring& wide) {
     return allEncoded && narrowToWide(bytes) == wide;
 }
 
-bool containsWhiteSpace(const std::wstring& text) {
-    for (wchar_t c : text) {
-        if (c == L' ' || c == L'\t' || c == L'\n' || c == L'\v' || c == L'\f' || c == L'\r') return true;
-    }
-    return false;
-}
-
 namespace {
 
 // A failed extraction stores 0, an out-of-range one the nearest limit; both
@@ -58,12 +52,12 @@ bool inRange(const std::string& text) {
     return read;
 }
 
-template <typename T>
-std::string numberText(T value) {
+// Every number text comes from a stream in the classic locale, so the
+// decimal point is a point whatever locale the process runs under.
+std::ostringstream numberStream() {
     std::ostringstream out;
     out.imbue(std::locale::classic());
-    out << value;
-    return out.str();
+    return out;
 }
 
 }  // namespace
@@ -72,5 +66,21 @@ int parseInt(const std::string& text) { return parseNumber<int>(text); }
 float parseFloat(const std::string& text) { return parseNumber<float>(text); }
 bool intInRange(const std::string& text) { return inRange<int>(text); }
 bool floatInRange(const std::string& text) { return inRange<float>(text); }
-std::string intToText(int value) { return numberText(value); }
-std::string floatToText(float value) { return numberText(value); }
+
+std::string intToText(int value) {
+    std::ostringstream out = numberStream();
+    out << value;
+    return out.str();
+}
+
+std::string floatToText(double value, int significantDigits) {
+    std::ostringstream out = numberStream();
+    out << std::setprecision(significantDigits) << value;
+    return out.str();
+}
+
+std::string fixedToText(double value, int decimals) {
+    std::ostringstream out = numberStream();
+    out << std::fixed << std::setprecision(decimals) << value;
+    return out.str();
+}

@@ -31,10 +31,6 @@ std::string consoleText(const std::wstring& wide);
 // bytes read back as the same text, so the text can be stored in a data file.
 bool gbkCanEncode(const std::wstring& wide);
 
-// True for text holding a character at which the data files' readers split
-// a record: space, tab, line feed, vertical tab, form feed or carriage return.
-bool containsWhiteSpace(const std::wstring& text);
-
 // Stream extraction with classic formatting: leading white space is skipped
 // and reading stops at the first character that cannot continue the number,
 // so "12abc" gives 12 and "3.7" as an integer gives 3. Text that does not
@@ -48,7 +44,12 @@ float parseFloat(const std::string& text);
 bool intInRange(const std::string& text);
 bool floatInRange(const std::string& text);
 
-// Stream insertion with the stream's defaults: floats get six significant
-// digits, so 35.5 gives "35.5" and 1000 gives "1000".
+// Numbers as the program writes them everywhere, on screen, in files and on
+// the console, with a decimal point whatever the locale: whole numbers in
+// decimal; reals with the given significant digits in the shorter of fixed
+// and exponent notation (at six 35.5 gives "35.5", 1000 "1000" and 1234567
+// "1.23457e+06"); or reals with the given digits after the point (at two 0.5
+// gives "0.50"). Infinity and NaN give "inf" and "nan".
 std::string intToText(int value);
-std::string floatToText(float value);
+std::string floatToText(double value, int significantDigits = 6);
+std::string fixedToText(double value, int decimals);

@@ -5,6 +5,7 @@
 #include "base/TextConvert.h"
 #include "base/Truncate.h"
 #include "map/Spot.h"
+#include "map/Vocabulary.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ PlaceOutcome appendSpotRow(TextTable& spots, sf::Vector2f centre) {
     if (closeToAnySpot(spots, centre)) return PlaceOutcome::TooClose;
     const sf::Vector2f corner = spotCorner(centre);
     TableRow row;
-    row[kSpotType] = wideToNarrow(L"酒店");
+    row[kSpotType] = wideToNarrow(kHotelType);
     row[kSpotName] = wideToNarrow(L"新建景点");
     row[kSpotRating] = "1";
     row[kSpotX] = intToText(truncateToInt(corner.x));
@@ -60,7 +61,7 @@ PlaceOutcome appendSpotRow(TextTable& spots, sf::Vector2f centre) {
 bool appendRoadRow(TextTable& roads, int endSpot, int startSpot) {
     if (full(roads)) return false;
     TableRow row;
-    row[kRoadType] = wideToNarrow(L"普通道路");
+    row[kRoadType] = wideToNarrow(kOrdinaryRoadType);
     row[kRoadName] = wideToNarrow(L"新建路线");
     row[kRoadLength] = "1000";
     row[kRoadSpeedLimit] = "1";

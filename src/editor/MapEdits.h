@@ -11,20 +11,20 @@ constexpr float kMinSpotDistance = 70.f;
 
 enum class PlaceOutcome {
     Placed,
-    TooClose,  // a spot in use has its centre less than 70 units away
+    TooClose,  // a spot in use has its centre less than kMinSpotDistance away
     Full,      // every usable row holds a spot already
 };
 
-// Appends the row of a spot centred on the map point: a 酒店 named
-// 新建景点, rated 1, costing 1000, x and y being the point minus 30 truncated
-// toward zero. Refused, changing nothing, when the table is full or the
-// centre of a spot in use lies closer than 70 units (single precision,
-// exactly 70 is accepted).
+// Appends the row of a spot centred on the map point: of type kHotelType,
+// named 新建景点, rated 1, costing 1000, x and y being the point minus
+// kSpotRadius truncated toward zero. Refused, changing nothing, when the
+// table is full or the centre of a spot in use lies closer than
+// kMinSpotDistance (single precision, exactly that distance is accepted).
 PlaceOutcome appendSpotRow(TextTable& spots, sf::Vector2f centre);
 
-// Appends the row of a 普通道路 named 新建路线, 1000 m long, speed limit 1,
-// from the start spot to the end spot. Returns false, changing nothing,
-// when the table is full.
+// Appends the row of a road of type kOrdinaryRoadType named 新建路线, 1000 m
+// long, speed limit 1, from the start spot to the end spot. Returns false,
+// changing nothing, when the table is full.
 bool appendRoadRow(TextTable& roads, int endSpot, int startSpot);
 
 // Removes every road row with an end at spot n, then spot row n - 1; the

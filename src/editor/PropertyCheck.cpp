@@ -1,5 +1,6 @@
 #include "editor/PropertyCheck.h"
 
+#include "base/RecordWords.h"
 #include "base/TextConvert.h"
 
 namespace {

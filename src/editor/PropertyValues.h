@@ -18,8 +18,8 @@ struct PropertyValues {
     sf::String placeSecond;  // a spot's y, a road's start spot
     sf::String measure;      // a spot's cost, a road's length
     sf::String grade;        // a spot's rating, a road's speed limit
-    sf::String measureUnit;  // "元" or "米"
-    sf::String gradeUnit;    // "星" or "千米/时"
+    sf::String measureUnit;  // the spot's cost unit or the road's length unit
+    sf::String gradeUnit;    // the spot's rating unit or the road's speed unit
     unsigned loadedHits = 0; // the selection's hit count when these were loaded
     bool deleted = false;    // the object was deleted since: the values are stale
 };

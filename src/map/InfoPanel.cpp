@@ -1,6 +1,5 @@
 #include "map/InfoPanel.h"
 
-#include <cstdio>
 #include <ostream>
 
 #include "base/TextConvert.h"
@@ -35,12 +34,13 @@ sf::String spotInfoText(const Spot& spot) {
     const sf::Vector2f position = spot.getPosition();
     return L"序号:" + intText(spot.number) + L"\n\n类型:" + spot.type + L"\n\n名称:" + spot.name + L"\n\n坐标:(" +
            intText(truncateToInt(position.x)) + L"," + intText(truncateToInt(position.y)) + L")" +
-           L"\n\n客户评价:" + intText(spot.rating) + L"星" + L"\n\n花费:" + realText(spot.cost) + L"元";
+           L"\n\n客户评价:" + intText(spot.rating) + spot.ratingUnit +
+           L"\n\n花费:" + realText(spot.cost) + spot.costUnit;
 }
 
 sf::String roadInfoText(const Road& road) {
     return L"类型:" + road.type + L"\n\n名称:" + road.name + L"\n\n长度:" + intText(truncateToInt(road.length)) +
-           L"米" + L"\n\n限制速度:" + intText(road.speedLimit) + L"千米/时";
+           road.lengthUnit + L"\n\n限制速度:" + intText(road.speedLimit) + road.speedUnit;
 }
 
 bool hitSpot(Spot& spot, sf::Vector2f point, InfoTargets targets) {
@@ -51,9 +51,7 @@ bool hitSpot(Spot& spot, sf::Vector2f point, InfoTargets targets) {
 
 bool hitRoad(Road& road, sf::Vector2f point, InfoTargets targets) {
     if (!highlightIf(road.bar, roadContains(road, point))) return false;
-    char coefficient[32];
-    std::snprintf(coefficient, sizeof coefficient, "%f\n", road.congestion);
-    targets.console << coefficient << std::flush;
+    targets.console << fixedToText(road.congestion, 6) + "\n" << std::flush;
     select(targets, SelectedKind::Road, road.number, L"道路状况", roadInfoText(road));
     return true;
 }

@@ -1,17 +1,17 @@
 #include "map/MapFiles.h"
 
 #include <fstream>
-#include <sstream>
 
 #include "base/AtomicFile.h"
+#include "base/RecordWords.h"
 
 namespace {
 
+// Words past the last field are dropped; missing fields stay empty.
 TableRow splitRow(const std::string& line) {
     TableRow row;
-    std::istringstream words(line);
-    std::string word;
-    for (int field = 0; field < kFieldsPerRow && words >> word; ++field) row[field] = word;
+    std::size_t pos = 0;
+    for (std::string& field : row) field = nextRecordWord(line, pos);
     return row;
 }
 

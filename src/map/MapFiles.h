@@ -10,8 +10,9 @@ const char* const kSpotsFile = "Data/cross.txt";
 const char* const kRoadsFile = "Data/route.txt";
 
 // Fills the table from the file and sets its count. A missing file leaves the
-// table empty. Only the first 99 lines become records; if there are more, one
-// console line says how many were ignored. Returns whether the file opened.
+// table empty. Only the first kMaxMapObjects lines become records; if there
+// are more, one console line says how many were ignored. Returns whether the
+// file opened.
 bool readMapFile(const std::string& path, TextTable& table, std::ostream& console);
 
 // The file's bytes for rows 0 .. count - 1: fields joined by one space, CR LF

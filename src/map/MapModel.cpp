@@ -7,7 +7,8 @@
 
 namespace {
 
-// The object arrays have 99 usable slots whatever a table's count says.
+// The object arrays have kMaxMapObjects usable slots whatever a table's
+// count says.
 int usableCount(const TextTable& table) { return std::clamp(table.count, 0, kMaxMapObjects); }
 
 }  // namespace

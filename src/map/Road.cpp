@@ -16,9 +16,9 @@ void buildRoad(Road& road, int number, const TextTable& table) {
     road.speedLimit = parseInt(row[kRoadSpeedLimit]);
     road.endSpot = parseInt(row[kRoadEnd]);
     road.startSpot = parseInt(row[kRoadStart]);
-    if (road.type == L"高速公路")
+    if (road.type == kHighwayType)
         road.bar.setFillColor(sf::Color::Yellow);
-    else if (road.type == L"普通道路")
+    else if (road.type == kOrdinaryRoadType)
         road.bar.setFillColor(sf::Color::Green);
 }
 

@@ -1,16 +1,17 @@
 #pragma once
-// A road between two spots: a bar 20 units thick from the start spot's centre
-// towards the end spot's centre, plus what the route criteria weigh.
+// A road between two spots: a bar kRoadThickness thick from the start spot's
+// centre towards the end spot's centre, plus what the route criteria weigh.
 #include <SFML/Graphics.hpp>
 
 #include "map/TextTable.h"
+#include "map/Vocabulary.h"
 
 constexpr float kRoadThickness = 20.f;
 
 struct Road {
     sf::RectangleShape bar;
-    sf::String speedUnit = L"千米/时";
-    sf::String lengthUnit = L"米";
+    sf::String speedUnit = kSpeedUnit;
+    sf::String lengthUnit = kLengthUnit;
     sf::String type;
     sf::String name;
     int endSpot = 0;    // the end the bar points to

@@ -5,10 +5,10 @@
 namespace {
 
 const sf::Texture* pictureFor(const sf::String& type, const SpotTextures& textures) {
-    if (type == L"酒店") return textures.hotel;
-    if (type == L"银行") return textures.bank;
-    if (type == L"美食") return textures.food;
-    if (type == L"超市") return textures.market;
+    if (type == kHotelType) return textures.hotel;
+    if (type == kBankType) return textures.bank;
+    if (type == kFoodType) return textures.food;
+    if (type == kMarketType) return textures.market;
     return nullptr;
 }
 

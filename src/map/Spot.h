@@ -1,9 +1,10 @@
 #pragma once
-// A point of interest: a textured circle of radius 30 plus the properties the
-// information panel shows and the route criteria weigh.
+// A point of interest: a textured circle of radius kSpotRadius plus the
+// properties the information panel shows and the route criteria weigh.
 #include <SFML/Graphics.hpp>
 
 #include "map/TextTable.h"
+#include "map/Vocabulary.h"
 
 constexpr float kSpotRadius = 30.f;
 
@@ -22,8 +23,8 @@ struct SpotTextures {
 
 struct Spot {
     sf::CircleShape circle;  // position = top-left corner of the bounding box
-    sf::String ratingUnit = L"星";
-    sf::String costUnit = L"元";
+    sf::String ratingUnit = kRatingUnit;
+    sf::String costUnit = kCostUnit;
     int number = 0;
     bool selectable = true;
     sf::String type;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "base/Truncate.h"
+#include "map/Vocabulary.h"
 
 namespace {
 
@@ -49,8 +50,8 @@ int uncappedWeight(const Road& road, const Spot& a, const Spot& b, Criterion c) 
     case Criterion::Cost: return truncateToInt((a.cost + b.cost) * 0.5f);
     case Criterion::Speed: return drivingSeconds(road);
     case Criterion::Rating: return ratingWeight(a, b);
-    case Criterion::HighwayFirst: return road.type == L"普通道路" ? 1000 : 1;
-    case Criterion::OrdinaryFirst: return road.type == L"高速公路" ? 1000 : 1;
+    case Criterion::HighwayFirst: return road.type == kOrdinaryRoadType ? 1000 : 1;
+    case Criterion::OrdinaryFirst: return road.type == kHighwayType ? 1000 : 1;
     case Criterion::FewestRoads: return 100;
     }
     return 0;

@@ -3,8 +3,6 @@
 #include <AL/alc.h>
 #include <ostream>
 
-#include "settings/VolumeKnob.h"
-
 bool audioDeviceAvailable() { return alcGetCurrentContext() != nullptr; }
 
 void startMusic(BackgroundMusic& background, std::ostream& console) {

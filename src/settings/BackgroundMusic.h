@@ -7,13 +7,16 @@
 #include <SFML/Audio/Music.hpp>
 #include <iosfwd>
 
+// The loudest volume, at which the music starts.
+constexpr float kFullVolume = 100.f;
+
 enum class Transport { Playing, Paused, Stopped };
 
 struct BackgroundMusic {
     sf::Music music;
     bool soundAvailable = false;
     Transport transport = Transport::Playing;  // the last transport command
-    float volume = 100.f;                      // kept for a machine without sound
+    float volume = kFullVolume;                // kept for a machine without sound
 };
 
 // Whether the music has a device to play on. The audio library opens the
@@ -23,7 +26,7 @@ struct BackgroundMusic {
 // truncate the file of a device that writes to one.
 bool audioDeviceAvailable();
 
-// Volume 100, looping, playing; or one console line saying there is no sound.
+// Full volume, looping, playing; or one console line saying there is no sound.
 void startMusic(BackgroundMusic& background, std::ostream& console);
 
 // Play resumes after a pause and starts from the beginning after a stop.
@@ -31,5 +34,6 @@ void pauseMusic(BackgroundMusic& background);
 void playMusic(BackgroundMusic& background);
 void stopMusic(BackgroundMusic& background);
 
-// Sets the volume (0 to 100) and returns the volume the music reports back.
+// Sets the volume (0 to kFullVolume) and returns the volume the music reports
+// back.
 float setMusicVolume(BackgroundMusic& background, float volume);

@@ -1,7 +1,6 @@
 #include "settings/SettingsPage.h"
 
-#include <string>
-
+#include "base/TextConvert.h"
 #include "settings/VolumeKnob.h"
 
 namespace {
@@ -56,7 +55,7 @@ void buildSlider(SettingsPage& page, const sf::Font& font) {
     page.leftCap = sliderPart({15.f, 40.f}, {75.f, 175.f}, sf::Color::Green);
     page.numberBox = sliderPart({47.f, 40.f}, {275.f, 175.f}, sf::Color::Green);
 
-    page.number = sf::Text(std::to_wstring(volumeNumber(kFullVolume)), font, 25);
+    page.number = sf::Text(intToText(volumeNumber(kFullVolume)), font, 25);
     page.number.setFillColor(sf::Color::Yellow);
     page.number.setOrigin(65.f, 30.f);
     page.number.setPosition(290.f, 160.f);
@@ -116,7 +115,7 @@ void dragVolumeKnob(SettingsPage& page, BackgroundMusic& music, sf::Vector2f poi
     if (!page.dragging) return;
     const KnobPlace place = knobPlace(point.x);
     page.knob.setPosition(place.x, page.knob.getPosition().y);
-    page.number.setString(std::to_wstring(volumeNumber(setMusicVolume(music, place.volume))));
+    page.number.setString(intToText(volumeNumber(setMusicVolume(music, place.volume))));
 }
 
 void releaseVolumeKnob(SettingsPage& page) {

@@ -1,23 +1,24 @@
 #pragma once
 // Where the volume knob may stand and the volume each place gives, free of
-// any window: the knob slides between x 65 (silent) and x 210 (full volume)
-// in interface-view units.
+// any window: the knob slides between kKnobSilentX (silent) and kKnobFullX
+// (the music's full volume, where the knob starts) in interface-view units.
+#include "settings/BackgroundMusic.h"
+
 constexpr float kKnobSilentX = 65.f;
 constexpr float kKnobFullX = 210.f;
-// The volume at the right end, where the knob starts.
-constexpr float kFullVolume = 100.f;
-// Interface units the knob moves per volume point, in double precision: 1.45.
+// Interface units the knob moves per volume point, in double precision.
 constexpr double kKnobUnitsPerVolumePoint = (static_cast<double>(kKnobFullX) - kKnobSilentX) / kFullVolume;
 
 struct KnobPlace {
     float x;       // where the knob's position goes
-    float volume;  // 0 to 100
+    float volume;  // 0 to kFullVolume
 };
 
 // The knob's place for a pointer at interface x: between the two ends the
-// knob follows the pointer and the volume is (x - 65) / 1.45, the difference
-// taken in single precision and the division in double precision; beyond
-// either end the knob and the volume are pinned there.
+// knob follows the pointer and the volume is (x - kKnobSilentX) /
+// kKnobUnitsPerVolumePoint, the difference taken in single precision and the
+// division in double precision; beyond either end the knob and the volume
+// are pinned there.
 KnobPlace knobPlace(float pointerX);
 
 // The number shown beside the slider: the volume truncated toward zero.

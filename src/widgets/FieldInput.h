@@ -17,6 +17,10 @@ enum class FieldInput {
 
 FieldInput fieldInput(const sf::Event& event);
 
+// The limits of a field that its owner leaves unset.
+constexpr unsigned kNoLengthLimit = 0xFFFFFFFF;
+constexpr sf::Uint32 kHighestCode = 0xFFFFFFFF;
+
 // A character is appended only while the content has at most maxLength
 // characters and its code lies in lowest .. highest.
 bool characterFits(const sf::String& content, unsigned maxLength, sf::Uint32 code, sf::Uint32 lowest,

@@ -35,8 +35,7 @@ void PasswordField::handleEvent(const sf::Event& event) {
             refreshDisplay();
             return;
         case FieldInput::Type:
-            // A password takes codes below 128 only.
-            if (!characterFits(content, maxLength, event.text.unicode, 0, 127)) return;
+            if (!characterFits(content, maxLength, event.text.unicode, lowest, highest)) return;
             content += event.text.unicode;
             refreshDisplay();
             return;

@@ -6,6 +6,8 @@
 #include <SFML/System/String.hpp>
 #include <SFML/Window/Event.hpp>
 
+#include "widgets/FieldInput.h"
+
 struct PasswordField {
     sf::RectangleShape box;  // its global bounds are the click area
     sf::Text text;
@@ -14,10 +16,12 @@ struct PasswordField {
     sf::String placeholder = L"输入密码";
     bool focused = false;
     bool showPlain = false;
-    // Text is accepted while the content has at most this many characters.
-    unsigned maxLength = 6;
+    // Limits as a TextField's: the owner sets them, by default there are none.
+    unsigned maxLength = kNoLengthLimit;
+    sf::Uint32 lowest = 0;
+    sf::Uint32 highest = kHighestCode;
 
-    // BackSpace key presses and typed text below code 128.
+    // BackSpace key presses and typed text within the limits.
     void handleEvent(const sf::Event& event);
     // Focus test for a mouse press at a point already mapped through the
     // view the field is drawn in.

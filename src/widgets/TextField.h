@@ -22,11 +22,12 @@ struct TextField {
     // While the caret is shown: the caret the blink appended is still the
     // last character.
     bool caretAtEnd = true;
-    // A character is appended only while the content has at most this many
-    // characters, so the content reaches maxLength + 1.
-    unsigned maxLength = 6;
+    // A character is appended only while the content has at most maxLength
+    // characters (so the content reaches maxLength + 1) and its code lies in
+    // lowest .. highest. The owner sets the limits; by default there are none.
+    unsigned maxLength = kNoLengthLimit;
     sf::Uint32 lowest = 0;
-    sf::Uint32 highest = 0xFFFFFFFF;
+    sf::Uint32 highest = kHighestCode;
 
     // Caret on in even seconds, off in odd ones; called every frame while
     // focused with the whole seconds of the program's clock.

@@ -108,6 +108,13 @@ TEST_F(LoginScreenWindow, ShowPasswordBoxTogglesMaskAndColour) {
     EXPECT_EQ(a.login.password.text.getString(), L"***");
 }
 
+TEST_F(LoginScreenWindow, FieldsTakeSevenCharactersAndThePasswordOnlyAscii) {
+    AppProbe a = startApp();
+    fillFields(L"云栖客云栖客云栖", L"中pw12345x");
+    EXPECT_EQ(a.login.userName.typedText(), L"云栖客云栖客云");
+    EXPECT_EQ(a.login.password.content, L"pw12345");
+}
+
 TEST_F(LoginScreenWindow, RegistrationAppendsToTheUsersFileAndThenLogsIn) {
     AppProbe a = startApp();
     fillFields(L"新用户", L"pw1");

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "FuzzInput.h"
+#include "base/RecordWords.h"
 #include "base/TextConvert.h"
 #include "base/Truncate.h"
 #include "editor/PropertyCheck.h"

@@ -8,10 +8,14 @@ namespace {
 const sf::Vector2f kInside(150, 120);
 const sf::Vector2f kOutside(10, 10);
 
+// A login password field: box from (100, 100) to (400, 170), seven ASCII
+// characters at most.
 PasswordField passwordField() {
     PasswordField field;
     field.box.setSize({300, 70});
     field.box.setPosition(100, 100);
+    field.maxLength = 6;
+    field.highest = 127;
     field.reset();
     field.handleClick(kInside);
     return field;
