@@ -2,7 +2,9 @@
 # Fails when a source file includes a header of a folder above its own.
 # Layers, lowest first: base, widgets, then map / route / accounts, then
 # editor / settings, then app. Route stands on map; within a layer nothing
-# else includes sideways.
+# else includes sideways. The platform folders base/posix and base/windows
+# belong to base; a file in them is included from its own folder only, so
+# the rest of the program sees just base/'s interfaces.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -28,6 +30,11 @@ for file in $(find src -name '*.h' -o -name '*.cpp'); do
     target=${included%%/*}
     if [[ "$ok" != *" $target "* ]]; then
       echo "$file includes $included: $folder may not include from $target"
+      status=1
+    fi
+    platform=$(echo "$included" | sed -n 's,^\(base/\(posix\|windows\)\)/.*,\1,p')
+    if [[ -n "$platform" && "$file" != "src/$platform/"* ]]; then
+      echo "$file includes $included: only $platform/ includes its own files"
       status=1
     fi
   done < <(sed -n 's/^#include "\([a-z]*\/[^"]*\)".*/\1/p' "$file")

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/AtomicFile.h"
+#include "base/FileCalls.h"
 #include "base/RecordWords.h"
 
 namespace {

@@ -4,11 +4,6 @@
 #include <string>
 #include <vector>
 
-// Reads the whole file into bytes. Returns false, with bytes left undefined,
-// when it cannot be opened or a read fails, so a rewrite never starts from a
-// piece of a file.
-bool readWholeFile(const std::string& path, std::string& bytes);
-
 // The temporary file a replacement of path writes first: path + ".tmp".
 std::string temporaryPathOf(const std::string& path);
 

@@ -1,7 +1,13 @@
 #pragma once
-// The file system calls a replacement is made of, one set a platform, chosen
-// at compile time: POSIX calls, or Windows' own.
+// The file system calls a replacement is made of, and the whole read a
+// rewrite starts from: one set a platform, chosen at compile time, POSIX
+// calls (base/posix/) or Windows' own (base/windows/).
 #include <string>
+
+// Reads the whole file into bytes. Returns false, with bytes left undefined,
+// when it cannot be opened or a read fails, so a rewrite never starts from a
+// piece of a file.
+bool readWholeFile(const std::string& path, std::string& bytes);
 
 // True for a regular file itself, never for what a link points to.
 bool isRegularFile(const std::string& path);

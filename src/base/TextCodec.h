@@ -1,8 +1,8 @@
 #pragma once
-// The platform's conversions behind TextConvert: iconv on Linux, the code
-// page functions on Windows, chosen at compile time. Both behave alike:
-// every invalid GBK byte becomes U+FFFD, every character an encoding lacks
-// one "?".
+// The platform's conversions behind TextConvert: iconv on Linux (base/posix/),
+// the code page functions on Windows (base/windows/), chosen at compile time.
+// Both behave alike: every invalid GBK byte becomes U+FFFD, every character
+// an encoding lacks one "?".
 #include <string>
 
 std::wstring decodeGbk(const std::string& gbk);

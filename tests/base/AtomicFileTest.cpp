@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "base/AtomicFile.h"
+#include "base/FileCalls.h"
 #include "support/TempDir.h"
 
 TEST(AtomicFile, FilesReplacedTogetherAllGetTheirNewContent) {

@@ -1,7 +1,5 @@
 // The file system calls on Windows, made with its own functions. Paths are
 // narrow strings in the ANSI code page, as the C library's fopen takes them.
-#ifdef _WIN32
-#include "base/AtomicFile.h"
 #include "base/FileCalls.h"
 
 #include <windows.h>
@@ -80,5 +78,3 @@ bool syncFolderOf(const std::string&) {
     // Windows has no flush of a folder: replaceFile writes each rename through.
     return true;
 }
-
-#endif  // _WIN32

@@ -1,5 +1,4 @@
 // The conversions through glibc's iconv (every platform but Windows).
-#ifndef _WIN32
 #include "base/TextCodec.h"
 
 #include <cerrno>
@@ -104,5 +103,3 @@ std::string encodeWide(Converter& converter, const std::wstring& wide, bool* all
 std::string encodeGbk(const std::wstring& wide, bool* allEncoded) { return encodeWide(wideToGbk(), wide, allEncoded); }
 
 std::string encodeUtf8(const std::wstring& wide) { return encodeWide(wideToUtf8(), wide, nullptr); }
-
-#endif  // _WIN32

@@ -2,7 +2,6 @@
 // named explicitly whatever the machine's own code page is. wchar_t holds
 // UTF-16 here: a character beyond the BMP is a surrogate pair, which GBK
 // never holds.
-#ifdef _WIN32
 #include "base/TextCodec.h"
 
 #include <windows.h>
@@ -93,5 +92,3 @@ std::string encodeUtf8(const std::wstring& wide) {
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, &bytes[0], n, nullptr, nullptr);
     return bytes;
 }
-
-#endif  // _WIN32

@@ -1,6 +1,4 @@
 // The file system calls on POSIX systems.
-#ifndef _WIN32
-#include "base/AtomicFile.h"
 #include "base/FileCalls.h"
 
 #include <cstdio>
@@ -60,5 +58,3 @@ bool syncFolderOf(const std::string& path) {
     const bool ok = ::fsync(fd) == 0;
     return ::close(fd) == 0 && ok;
 }
-
-#endif  // _WIN32

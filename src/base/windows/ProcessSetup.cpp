@@ -1,6 +1,7 @@
+// The process set-up on Windows: the working directory and the console's
+// code page.
 #include "base/ProcessSetup.h"
 
-#ifdef _WIN32
 #include <windows.h>
 
 #include <cstdio>
@@ -67,9 +68,3 @@ void prepareProcess() {
     }
     SetCurrentDirectoryW(work.c_str());
 }
-
-#else
-
-void prepareProcess() {}
-
-#endif
