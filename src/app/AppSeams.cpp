@@ -1,4 +1,4 @@
-#include "app/Platform.h"
+#include "app/AppSeams.h"
 
 #include <SFML/System/Sleep.hpp>
 #include <iostream>
