@@ -17,18 +17,18 @@ constexpr int kMissingAssetPauseMs = 1000;
 // How long "登录成功" stays on screen before the map appears.
 constexpr int kLoginPauseMs = 500;
 
-Platform withDefaults(Platform platform) {
-    Platform real = Platform::real();
-    if (!platform.isKeyPressed) platform.isKeyPressed = real.isKeyPressed;
-    if (!platform.sleep) platform.sleep = real.sleep;
-    if (!platform.console) platform.console = real.console;
-    return platform;
+AppSeams withDefaults(AppSeams seams) {
+    AppSeams real = AppSeams::real();
+    if (!seams.isKeyPressed) seams.isKeyPressed = real.isKeyPressed;
+    if (!seams.sleep) seams.sleep = real.sleep;
+    if (!seams.console) seams.console = real.console;
+    return seams;
 }
 
 }  // namespace
 
-App::App(Platform seams)
-    : platform(withDefaults(std::move(seams))),
+App::App(AppSeams seams)
+    : seams(withDefaults(std::move(seams))),
       window(kWindowMode, kWindowTitle, sf::Style::Default) {}
 
 int App::run() {
@@ -46,7 +46,7 @@ int App::startUp() {
     assets.background.soundAvailable = audioDeviceAvailable();
     if (!loadAssetChain(assets)) {
         console() << "警告：素材丢失" << std::flush;
-        platform.sleep(kMissingAssetPauseMs);
+        seams.sleep(kMissingAssetPauseMs);
         return 1;
     }
     startMusic(assets.background, console());
@@ -89,8 +89,8 @@ void App::runFrame() {
 }
 
 void App::blinkFields() {
-    const int seconds = platform.wholeSeconds ? platform.wholeSeconds()
-                                              : static_cast<int>(clock.getElapsedTime().asSeconds());
+    const int seconds = seams.wholeSeconds ? seams.wholeSeconds()
+                                           : static_cast<int>(clock.getElapsedTime().asSeconds());
     if (frame.previousScreen == kLoginScreen) blinkLoginFields(login, seconds);
     else if (frame.previousScreen == kAdminScreen && editor.property.editing)
         blinkPropertyInputs(editor.property, seconds);
@@ -108,7 +108,7 @@ void App::finishFrame() {
     const Screen next = login.adminLoginDone ? kAdminScreen : login.ordinaryLoginDone ? kUserScreen : kLoginScreen;
     if (frame.screen == kLoginScreen && next != kLoginScreen) {
         // The frame just shown says "登录成功"; it stays for kLoginPauseMs.
-        platform.sleep(kLoginPauseMs);
+        seams.sleep(kLoginPauseMs);
         changeScreen(next);
     }
     frame.previousScreen = frame.screen;
@@ -137,7 +137,7 @@ InfoTargets App::infoTargets() { return InfoTargets{selection, panel, console()}
 
 RouteSession App::routeSession() {
     return RouteSession{map, graph, criterion, pick, infoTargets(), routeAnimation,
-                        [this] { drawAnimationFrame(window, map, platform.sleep); }};
+                        [this] { drawAnimationFrame(window, map, seams.sleep); }};
 }
 
 LoginContext App::loginContext() { return LoginContext{accounts, userLine, kUsersFile}; }

@@ -35,7 +35,7 @@
 class App {
 public:
     // Opens the window at once, before anything is loaded.
-    explicit App(Platform platform = Platform::real());
+    explicit App(AppSeams seams = AppSeams::real());
 
     // Start-up, then the loop. Returns the exit status.
     int run();
@@ -58,9 +58,9 @@ private:
     // The tests' view of the state below (tests/support/AppProbe.h).
     friend struct AppProbe;
 
-    std::ostream& console() { return *platform.console; }
+    std::ostream& console() { return *seams.console; }
 
-    Platform platform;
+    AppSeams seams;
     sf::RenderWindow window;
     sf::ContextSettings contextSettings;  // used whenever the window is re-created
     Assets assets;

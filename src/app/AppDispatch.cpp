@@ -7,7 +7,7 @@
 
 void App::handleEvent(const sf::Event& event) {
     handleScreenKeys(event);
-    if (platform.isKeyPressed(sf::Keyboard::Escape)) window.close();
+    if (seams.isKeyPressed(sf::Keyboard::Escape)) window.close();
     // H re-centres on every screen, also while a text field has the focus.
     if (event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::H) recentre(views, window);
     handleRoutePick(event);
@@ -50,7 +50,7 @@ void App::handleScreenKeys(const sf::Event& event) {
 // leave the next clicks ignored.
 void App::handleRoutePick(const sf::Event& event) {
     if (!routePicksReachMap(frame.screen, tools) || event.type != sf::Event::MouseButtonPressed) return;
-    if (!platform.isKeyPressed(sf::Keyboard::LShift)) return;
+    if (!seams.isKeyPressed(sf::Keyboard::LShift)) return;
     RouteSession session = routeSession();
     pickRouteSpot(session, toMap(window, views, {event.mouseButton.x, event.mouseButton.y}));
 }

@@ -6,7 +6,7 @@
 #include <functional>
 #include <iosfwd>
 
-struct Platform {
+struct AppSeams {
     std::function<bool(sf::Keyboard::Key)> isKeyPressed;
     std::function<void(int milliseconds)> sleep;
     // Whole seconds since the loop started; unset means the App's own clock.
@@ -14,5 +14,5 @@ struct Platform {
     std::ostream* console = nullptr;
 
     // The keyboard, sf::sleep and std::cout.
-    static Platform real();
+    static AppSeams real();
 };

@@ -20,15 +20,15 @@ void AppFixture::TearDown() {
 }
 
 AppProbe AppFixture::createApp() {
-    Platform platform;
-    platform.isKeyPressed = [this](sf::Keyboard::Key key) { return heldKeys.count(key) > 0; };
-    platform.sleep = [this](int milliseconds) {
+    AppSeams seams;
+    seams.isKeyPressed = [this](sf::Keyboard::Key key) { return heldKeys.count(key) > 0; };
+    seams.sleep = [this](int milliseconds) {
         sleeps.push_back(milliseconds);
         if (onSleep) onSleep(milliseconds);
     };
-    platform.wholeSeconds = [this] { return seconds; };
-    platform.console = &console_;
-    app = std::make_unique<App>(platform);
+    seams.wholeSeconds = [this] { return seconds; };
+    seams.console = &console_;
+    app = std::make_unique<App>(seams);
     return probe();
 }
 
