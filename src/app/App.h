@@ -21,7 +21,7 @@
 #include "app/ToolButtons.h"
 #include "editor/MapEditor.h"
 #include "editor/PropertyValues.h"
-#include "map/InfoPanel.h"
+#include "map/MapClick.h"
 #include "map/MapModel.h"
 #include "map/MapView.h"
 #include "map/Selection.h"

@@ -8,7 +8,7 @@
 #include "editor/MapSave.h"
 #include "editor/PropertyValues.h"
 #include "editor/StatusMessage.h"
-#include "map/InfoPanel.h"
+#include "map/MapClick.h"
 #include "map/MapModel.h"
 #include "route/Criterion.h"
 #include "route/RouteGraph.h"

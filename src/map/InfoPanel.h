@@ -1,21 +1,10 @@
 #pragma once
-// Clicking the map: what a hit on a spot or road shows in the side panel,
-// and the map click that runs the hit tests (map/HitTest.h) over every item.
-#include <SFML/System/Vector2.hpp>
-#include <iosfwd>
+// What the side panel shows of a spot or road that a click hit
+// (map/MapClick.h).
+#include <SFML/System/String.hpp>
 
-#include "map/HitTest.h"
-#include "map/MapModel.h"
-#include "map/Selection.h"
-#include "map/SidePanel.h"
-
-// What a hit writes: the selection and the side panel; a road hit also
-// prints its congestion coefficient on the console.
-struct InfoTargets {
-    Selection& selection;
-    SidePanel& panel;
-    std::ostream& console;
-};
+#include "map/Road.h"
+#include "map/Spot.h"
 
 // Numbers as the panels write them: whole numbers in decimal, reals with six
 // significant digits.
@@ -25,18 +14,3 @@ sf::String realText(float value);
 // The side panel texts of a spot and of a road.
 sf::String spotInfoText(const Spot& spot);
 sf::String roadInfoText(const Road& road);
-
-// Tests the item's hit area (spotContains, roadContains). A hit highlights
-// the item, selects it and shows its details; a miss removes its highlight.
-bool hitSpot(Spot& spot, sf::Vector2f point, InfoTargets targets);
-bool hitRoad(Road& road, sf::Vector2f point, InfoTargets targets);
-
-// Tests every road, then every spot (no early stop, the last hit wins). A
-// hit is selected and shown in the side panel; when nothing is hit the
-// selection is cleared. Returns whether anything was hit.
-bool mapClick(MapModel& map, sf::Vector2f point, InfoTargets targets);
-
-// Removes every spot's and road's outline.
-void clearHighlights(MapModel& map);
-// Clears the selection and every outline, as a click on empty map does.
-void clearMapSelection(MapModel& map, Selection& selection);

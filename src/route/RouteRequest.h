@@ -4,7 +4,7 @@
 #include <SFML/System/Vector2.hpp>
 #include <functional>
 
-#include "map/InfoPanel.h"
+#include "map/MapClick.h"
 #include "map/MapModel.h"
 #include "route/Criterion.h"
 #include "route/RouteGraph.h"

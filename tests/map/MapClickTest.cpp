@@ -1,7 +1,10 @@
+// Clicking the map: the hit areas of spots and roads, what a hit selects,
+// outlines, shows and prints, and the click over every item.
 #include <gtest/gtest.h>
 #include <sstream>
 
 #include "map/InfoPanel.h"
+#include "map/MapClick.h"
 #include "support/MapRows.h"
 
 namespace {
@@ -27,26 +30,7 @@ std::unique_ptr<MapModel> diagonalMap() {
 
 }  // namespace
 
-TEST(InfoPanel, SpotTextHasTruncatedPositionAndUnits) {
-    auto map = diagonalMap();
-    Spot& spot = map->spots[1];
-    spot.setPosition(120.7f, 80.2f);
-    EXPECT_EQ(spotInfoText(spot), L"序号:1\n\n类型:超市\n\n名称:惠民超市\n\n坐标:(120,80)\n\n客户评价:4星\n\n花费:35.5元");
-    spot.setPosition(-30.9f, -0.5f);
-    EXPECT_NE(spotInfoText(spot).find(L"坐标:(-30,0)"), sf::String::InvalidPos);
-    // Hand-edited coordinates past the integer range show the nearest limit.
-    spot.setPosition(1e12f, -1e12f);
-    EXPECT_NE(spotInfoText(spot).find(L"坐标:(2147483647,-2147483648)"), sf::String::InvalidPos);
-}
-
-TEST(InfoPanel, RoadTextHasLengthAndSpeedLimit) {
-    auto map = diagonalMap();
-    EXPECT_EQ(roadInfoText(map->roads[1]), L"类型:普通道路\n\n名称:长街\n\n长度:1500米\n\n限制速度:60千米/时");
-    map->roads[1].length = 5e20f;
-    EXPECT_NE(roadInfoText(map->roads[1]).find(L"长度:2147483647米"), sf::String::InvalidPos);
-}
-
-TEST(InfoPanel, SpotHitAreaIsItsBoundsWithLeftTopEdgesIn) {
+TEST(MapClick, SpotHitAreaIsItsBoundsWithLeftTopEdgesIn) {
     auto map = diagonalMap();
     const Spot& spot = map->spots[1];
     const sf::FloatRect box = spot.circle.getGlobalBounds();
@@ -57,7 +41,7 @@ TEST(InfoPanel, SpotHitAreaIsItsBoundsWithLeftTopEdgesIn) {
     EXPECT_FALSE(spotContains(spot, {box.left - 0.01f, box.top + 10.f}));
 }
 
-TEST(InfoPanel, HighlightedSpotIsHitJustOutsideItsCircle) {
+TEST(MapClick, HighlightedSpotIsHitJustOutsideItsCircle) {
     auto map = diagonalMap();
     Panel p;
     Spot& spot = map->spots[1];
@@ -68,7 +52,7 @@ TEST(InfoPanel, HighlightedSpotIsHitJustOutsideItsCircle) {
     EXPECT_TRUE(hitSpot(spot, beside, p.targets()));
 }
 
-TEST(InfoPanel, SpotHitSelectsAndShowsIt) {
+TEST(MapClick, SpotHitSelectsAndShowsIt) {
     auto map = diagonalMap();
     Panel p;
     ASSERT_TRUE(hitSpot(map->spots[1], {130.f, 130.f}, p.targets()));
@@ -80,7 +64,7 @@ TEST(InfoPanel, SpotHitSelectsAndShowsIt) {
     EXPECT_EQ(p.console.str(), "");
 }
 
-TEST(InfoPanel, RoadHitPrintsCoefficientAndSelectsIt) {
+TEST(MapClick, RoadHitPrintsCoefficientAndSelectsIt) {
     auto map = diagonalMap();
     Panel p;
     Road& road = map->roads[1];
@@ -94,7 +78,7 @@ TEST(InfoPanel, RoadHitPrintsCoefficientAndSelectsIt) {
 }
 
 // Points in the bar's own frame: x along it, y across it, 0 .. 20 the bar.
-TEST(InfoPanel, RoadHitAreaIsTheBarAsDrawnItsOutlineOnlyWhileHighlighted) {
+TEST(MapClick, RoadHitAreaIsTheBarAsDrawnItsOutlineOnlyWhileHighlighted) {
     auto map = diagonalMap();
     Road& road = map->roads[1];
     const float middle = road.bar.getSize().x / 2;
@@ -116,7 +100,7 @@ TEST(InfoPanel, RoadHitAreaIsTheBarAsDrawnItsOutlineOnlyWhileHighlighted) {
     }
 }
 
-TEST(InfoPanel, MapClickOnSpotOverRoadHighlightsBothAndShowsTheSpot) {
+TEST(MapClick, MapClickOnSpotOverRoadHighlightsBothAndShowsTheSpot) {
     auto map = diagonalMap();
     Panel p;
     // The start spot's centre lies on the bar's start.
@@ -129,7 +113,7 @@ TEST(InfoPanel, MapClickOnSpotOverRoadHighlightsBothAndShowsTheSpot) {
     EXPECT_EQ(p.console.str().size(), std::string("0.000000\n").size());
 }
 
-TEST(InfoPanel, MapClickOnEmptyMapClearsSelectionAndHighlights) {
+TEST(MapClick, MapClickOnEmptyMapClearsSelectionAndHighlights) {
     auto map = diagonalMap();
     Panel p;
     mapClick(*map, {130.f, 130.f}, p.targets());
@@ -140,7 +124,7 @@ TEST(InfoPanel, MapClickOnEmptyMapClearsSelectionAndHighlights) {
     EXPECT_FLOAT_EQ(map->roads[1].bar.getOutlineThickness(), 0.f);
 }
 
-TEST(InfoPanel, RoadToNoSpotIsNeverHit) {
+TEST(MapClick, RoadToNoSpotIsNeverHit) {
     auto map = diagonalMap();
     map->roads[1].endSpot = 9;  // as a hand-edited file could say
     Panel p;
