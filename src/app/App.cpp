@@ -6,6 +6,7 @@
 
 #include "app/DataRecovery.h"
 #include "app/WindowMode.h"
+#include "editor/PropertyEditing.h"
 #include "map/MapFiles.h"
 #include "route/MapRebuild.h"
 #include "route/RouteDisplay.h"

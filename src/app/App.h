@@ -19,6 +19,7 @@
 #include "app/FrameFlags.h"
 #include "app/PanelRules.h"
 #include "app/ToolButtons.h"
+#include "editor/EditorSession.h"
 #include "editor/MapEditor.h"
 #include "editor/PropertyValues.h"
 #include "map/MapClick.h"

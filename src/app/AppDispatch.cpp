@@ -2,7 +2,8 @@
 // one call per subsystem.
 #include "app/App.h"
 #include "app/WindowMode.h"
-#include "editor/MapUndo.h"
+#include "editor/PropertyEditing.h"
+#include "editor/UndoKeys.h"
 #include "settings/HelpTexts.h"
 
 void App::handleEvent(const sf::Event& event) {

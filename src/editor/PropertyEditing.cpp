@@ -1,7 +1,4 @@
-// What the property panel does with presses and keys: 编辑 and 删除 while
-// viewing; the type list, the focus of the inputs, 确定 and 取消 while
-// editing.
-#include "editor/PropertyEditor.h"
+#include "editor/PropertyEditing.h"
 
 #include "editor/PropertyCheck.h"
 #include "editor/PropertyLayout.h"

@@ -1,13 +1,11 @@
 #pragma once
 // The property panel of the selected spot or road on the administrator
 // screen: its six values under their labels, with 编辑 and 删除; while
-// editing, a type list and five text inputs with 确定 and 取消. A confirmed
-// edit is checked, written into the object's row, saved and the map rebuilt.
-// Interface-view units.
+// editing, a type list and five text inputs with 确定 and 取消 (what presses
+// and keys do is in editor/PropertyEditing.h). Interface-view units.
 #include <SFML/Graphics.hpp>
 #include <array>
 
-#include "editor/EditorSession.h"
 #include "editor/PropertyValues.h"
 #include "editor/StatusMessage.h"
 #include "widgets/TextButton.h"
@@ -46,15 +44,6 @@ void buildPropertyEditor(PropertyEditor& editor, const sf::Font& font);
 // Lays the panel out for the values' kind and shows them, the measure and
 // the grade with their units. Ends an edit.
 void showPropertyValues(PropertyEditor& editor, const PropertyValues& values);
-
-// A left press at an interface point while the panel is shown.
-void handlePropertyClick(PropertyEditor& editor, EditorSession& session, sf::Vector2f point);
-
-// Typing and BackSpace into the focused input while editing.
-void handlePropertyKeys(PropertyEditor& editor, const sf::Event& event);
-
-// The caret of the focused input while editing.
-void blinkPropertyInputs(PropertyEditor& editor, int seconds);
 
 // The hover look of 编辑, 确定, 取消 and 删除, whether or not they are drawn.
 void hoverPropertyButtons(PropertyEditor& editor, sf::Vector2f point);

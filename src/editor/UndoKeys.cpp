@@ -1,4 +1,4 @@
-#include "editor/MapUndo.h"
+#include "editor/UndoKeys.h"
 
 #include "route/MapRebuild.h"
 

@@ -22,12 +22,12 @@ sf::Event ctrlKey(sf::Keyboard::Key key, bool shift = false) {
 
 }  // namespace
 
-class MapUndoWindow : public EditorFixture {
+class UndoKeysWindow : public EditorFixture {
 protected:
     std::string files() const { return spotsFile() + "|" + roadsFile(); }
 };
 
-TEST_F(MapUndoWindow, ThreeEditsAreUndoneInReverseOrderAndAFailedSaveKeepsTheStep) {
+TEST_F(UndoKeysWindow, ThreeEditsAreUndoneInReverseOrderAndAFailedSaveKeepsTheStep) {
     AppProbe a = startAsAdmin();
     openDrawingPanel();
     std::vector<std::string> states{files()};
@@ -58,7 +58,7 @@ TEST_F(MapUndoWindow, ThreeEditsAreUndoneInReverseOrderAndAFailedSaveKeepsTheSte
     EXPECT_TRUE(statusShows(L"没有可撤销的修改", sf::Color::Yellow));
 }
 
-TEST_F(MapUndoWindow, CtrlZInAPropertyInputIsNeitherAnUndoNorText) {
+TEST_F(UndoKeysWindow, CtrlZInAPropertyInputIsNeitherAnUndoNorText) {
     AppProbe a = startAsAdmin();
     click(spotPixel(20));
     clickButton(a.editor.property.deleteButton);
