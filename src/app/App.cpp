@@ -4,12 +4,14 @@
 #include <ctime>
 #include <ostream>
 
+#include "app/AppActions.h"
+#include "app/AppDispatch.h"
+#include "app/AppDraw.h"
 #include "app/DataRecovery.h"
 #include "app/WindowMode.h"
 #include "editor/PropertyEditing.h"
 #include "map/MapFiles.h"
 #include "route/MapRebuild.h"
-#include "route/RouteDisplay.h"
 #include "settings/HelpTexts.h"
 
 namespace {
@@ -26,129 +28,98 @@ AppSeams withDefaults(AppSeams seams) {
     return seams;
 }
 
+void blinkFields(AppState& app) {
+    const int seconds = app.seams.wholeSeconds ? app.seams.wholeSeconds()
+                                               : static_cast<int>(app.clock.getElapsedTime().asSeconds());
+    if (app.frame.previousScreen == kLoginScreen) blinkLoginFields(app.login, seconds);
+    else if (app.frame.previousScreen == kAdminScreen && app.editor.property.editing)
+        blinkPropertyInputs(app.editor.property, seconds);
+    else if (userTableShown(app.frame.previousScreen, app.tools))
+        blinkUserTable(app.userTable, seconds);
+}
+
+void finishFrame(AppState& app) {
+    const LoginScreen& login = app.login;
+    const Screen next = login.adminLoginDone ? kAdminScreen : login.ordinaryLoginDone ? kUserScreen : kLoginScreen;
+    if (app.frame.screen == kLoginScreen && next != kLoginScreen) {
+        // The frame just shown says "登录成功"; it stays for kLoginPauseMs.
+        app.seams.sleep(kLoginPauseMs);
+        changeScreen(app, next);
+    }
+    app.frame.previousScreen = app.frame.screen;
+}
+
 }  // namespace
 
-App::App(AppSeams seams)
-    : seams(withDefaults(std::move(seams))),
-      window(kWindowMode, kWindowTitle, sf::Style::Default) {}
+App::App(AppSeams seams) {
+    state.seams = withDefaults(std::move(seams));
+    state.window.create(kWindowMode, kWindowTitle, sf::Style::Default);
+}
 
 int App::run() {
     if (startUp() != 0) return 1;
-    while (window.isOpen()) runFrame();
+    while (state.window.isOpen()) runFrame();
     return 0;
 }
 
 int App::startUp() {
+    AppState& app = state;
     // A window re-created later (full screen) asks for this; the first one
     // was opened with the defaults.
-    contextSettings.antialiasingLevel = 1111;
+    app.contextSettings.antialiasingLevel = 1111;
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 
-    assets.background.soundAvailable = audioDeviceAvailable();
-    if (!loadAssetChain(assets)) {
-        console() << "警告：素材丢失" << std::flush;
-        seams.sleep(kMissingAssetPauseMs);
+    app.assets.background.soundAvailable = audioDeviceAvailable();
+    if (!loadAssetChain(app.assets)) {
+        console(app) << "警告：素材丢失" << std::flush;
+        app.seams.sleep(kMissingAssetPauseMs);
         return 1;
     }
-    startMusic(assets.background, console());
-    buildQrSprites(qrPage, qrTextures(assets));
+    startMusic(app.assets.background, console(app));
+    buildQrSprites(app.qrPage, qrTextures(app.assets));
 
     recoverDataFiles(kSpotsFile, kRoadsFile, kUsersFile);
-    readMapFile(kSpotsFile, map.spotTable, console());
-    readMapFile(kRoadsFile, map.roadTable, console());
-    startMapHistory(editor.history, map.spotTable, map.roadTable);
+    readMapFile(kSpotsFile, app.map.spotTable, console(app));
+    readMapFile(kRoadsFile, app.map.roadTable, console(app));
+    startMapHistory(app.editor.history, app.map.spotTable, app.map.roadTable);
     // The same rebuild as after every edit, so start-up and edits agree.
-    rebuildMap(map, spotTextures(assets), graph, criterion, console());
+    rebuildMap(app.map, spotTextures(app.assets), app.graph, app.criterion, console(app));
 
     // A missing font leaves every text empty; the program runs on.
-    assets.font.loadFromFile("fonts/MF-FangHei-Noncommercial-Regular.ttf");
-    userLine = sf::Text(L"用户名：", assets.font, 20);
-    userLine.setFillColor(sf::Color::Red);
-    userLine.setPosition(0.f, 0.f);
-    buildSidePanel(panel, assets.font, kHelpText);
-    backButton = makeLargeButton(assets.font, L"");
-    backButton.setCharacterSize(30);
-    backButton.setPosition(75.f, 600.f);
-    changeScreen(kLoginScreen);
-    buildLoginScreen(login, assets.font);
-    buildQrPage(qrPage, assets.font);
-    buildToolButtons(toolButtons, assets.font);
-    buildMapEditor(editor, assets.font);
-    buildUserTable(userTable, assets.font);
-    buildSettingsPage(settings, assets.font);
+    const sf::Font& font = app.assets.font;
+    app.assets.font.loadFromFile("fonts/MF-FangHei-Noncommercial-Regular.ttf");
+    app.userLine = sf::Text(L"用户名：", font, 20);
+    app.userLine.setFillColor(sf::Color::Red);
+    app.userLine.setPosition(0.f, 0.f);
+    buildSidePanel(app.panel, font, kHelpText);
+    app.backButton = makeLargeButton(font, L"");
+    app.backButton.setCharacterSize(30);
+    app.backButton.setPosition(75.f, 600.f);
+    changeScreen(app, kLoginScreen);
+    buildLoginScreen(app.login, font);
+    buildQrPage(app.qrPage, font);
+    buildToolButtons(app.toolButtons, font);
+    buildMapEditor(app.editor, font);
+    buildUserTable(app.userTable, font);
+    buildSettingsPage(app.settings, font);
 
-    recentre(views, window);
-    clock.restart();
+    recentre(app.views, app.window);
+    app.clock.restart();
     return 0;
 }
 
 void App::runFrame() {
-    blinkFields();
+    blinkFields(state);
     sf::Event event;
-    while (window.pollEvent(event)) handleEvent(event);
+    while (state.window.pollEvent(event)) handleEvent(event);
     drawScreen();
 }
 
-void App::blinkFields() {
-    const int seconds = seams.wholeSeconds ? seams.wholeSeconds()
-                                           : static_cast<int>(clock.getElapsedTime().asSeconds());
-    if (frame.previousScreen == kLoginScreen) blinkLoginFields(login, seconds);
-    else if (frame.previousScreen == kAdminScreen && editor.property.editing)
-        blinkPropertyInputs(editor.property, seconds);
-    else if (userTableShown(frame.previousScreen, tools))
-        blinkUserTable(userTable, seconds);
-}
+void App::handleEvent(const sf::Event& event) { dispatchEvent(state, event); }
 
-void App::changeScreen(Screen next) {
-    frame.screen = next;
-    backButton.setString(showsMap(next) ? L"退出登录" : L"返回");
-    placeToolButtons(toolButtons, next);
-}
-
-void App::finishFrame() {
-    const Screen next = login.adminLoginDone ? kAdminScreen : login.ordinaryLoginDone ? kUserScreen : kLoginScreen;
-    if (frame.screen == kLoginScreen && next != kLoginScreen) {
-        // The frame just shown says "登录成功"; it stays for kLoginPauseMs.
-        seams.sleep(kLoginPauseMs);
-        changeScreen(next);
-    }
-    frame.previousScreen = frame.screen;
-}
-
-// Nothing of this session waits for the next: the panels close, an edit not
-// confirmed is dropped, the steps to undo go, nothing stays selected or
-// outlined (a shown route neither) and the side panel comes to rest with the
-// help text.
-void App::logout() {
-    changeScreen(kLoginScreen);
-    resetLoginScreen(login);
-    recentre(views, window);
-    closeToolPanels(tools);
-    resetDrawingPanel(editor.drawing, editor.status, map, pick);
-    resetUserTable(userTable);
-    if (editor.property.editing) showPropertyValues(editor.property, properties);
-    hideStatus(editor.status);
-    startMapHistory(editor.history, map.spotTable, map.roadTable);
-    panel.routePickIdle = true;
-    clearMapSelection(map, selection);
-    showHelpAtRest(panel, true);
-}
-
-InfoTargets App::infoTargets() { return InfoTargets{selection, panel, console()}; }
-
-RouteSession App::routeSession() {
-    return RouteSession{map, graph, criterion, pick, infoTargets(), routeAnimation,
-                        [this] { drawAnimationFrame(window, map, seams.sleep); }};
-}
-
-LoginContext App::loginContext() { return LoginContext{accounts, userLine, kUsersFile}; }
-
-EditorSession App::editorSession() {
-    return EditorSession{map,        graph,         criterion,     spotTextures(assets), pick,
-                         infoTargets(), properties, editor.status, editor.unsaved, editor.history,
-                         MapFilePaths{kSpotsFile, kRoadsFile}};
-}
-
-SettingsContext App::settingsContext() {
-    return SettingsContext{criterion, graph, map, routeAnimation, assets.background};
+void App::drawScreen() {
+    drawCurrentScreen(state);
+    state.window.setView(state.views.mapView);
+    state.window.display();
+    finishFrame(state);
 }

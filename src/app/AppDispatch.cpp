@@ -1,101 +1,122 @@
 // Event dispatch: every window event passes the hooks below in this order,
 // one call per subsystem.
-#include "app/App.h"
-#include "app/WindowMode.h"
+#include "app/AppDispatch.h"
+
+#include "app/AppActions.h"
 #include "editor/PropertyEditing.h"
 #include "editor/UndoKeys.h"
 #include "settings/HelpTexts.h"
 
-void App::handleEvent(const sf::Event& event) {
-    handleScreenKeys(event);
-    if (seams.isKeyPressed(sf::Keyboard::Escape)) window.close();
+namespace {
+
+// The hooks of the dispatch.
+void handleScreenKeys(AppState& app, const sf::Event& event);
+void handleRoutePick(AppState& app, const sf::Event& event);
+void handleMousePress(AppState& app, const sf::Event::MouseButtonEvent& press);
+void handleMouseRelease(AppState& app, const sf::Event::MouseButtonEvent& release);
+void handleMouseMove(AppState& app, sf::Vector2i pixel);
+void handleLeftClick(AppState& app, sf::Vector2i pixel);
+void handleAdminPanelsClick(AppState& app, sf::Vector2i pixel);
+void handleMapScreenClick(AppState& app, sf::Vector2i pixel);
+void hoverScreen(AppState& app, sf::Vector2i pixel);
+
+}  // namespace
+
+void dispatchEvent(AppState& app, const sf::Event& event) {
+    handleScreenKeys(app, event);
+    if (app.seams.isKeyPressed(sf::Keyboard::Escape)) app.window.close();
     // H re-centres on every screen, also while a text field has the focus.
-    if (event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::H) recentre(views, window);
-    handleRoutePick(event);
+    if (event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::H) recentre(app.views, app.window);
+    handleRoutePick(app, event);
 
     switch (event.type) {
         case sf::Event::Closed:
-            window.close();
+            app.window.close();
             return;
         case sf::Event::MouseWheelScrolled:
-            if (wheelZooms(frame.screen, tools, frame.pointer)) zoomStep(views, window, event.mouseWheelScroll.delta);
+            if (wheelZooms(app.frame.screen, app.tools, app.frame.pointer))
+                zoomStep(app.views, app.window, event.mouseWheelScroll.delta);
             break;
         case sf::Event::MouseButtonPressed:
-            handleMousePress(event.mouseButton);
+            handleMousePress(app, event.mouseButton);
             break;
         case sf::Event::MouseButtonReleased:
-            handleMouseRelease(event.mouseButton);
+            handleMouseRelease(app, event.mouseButton);
             break;
         case sf::Event::MouseMoved:
-            handleMouseMove({event.mouseMove.x, event.mouseMove.y});
+            handleMouseMove(app, {event.mouseMove.x, event.mouseMove.y});
             break;
         default:
             break;
     }
-    if (followSelection(properties, map, selection, editor.property.editing))
-        showPropertyValues(editor.property, properties);
-    window.setView(views.mapView);
+    if (followSelection(app.properties, app.map, app.selection, app.editor.property.editing))
+        showPropertyValues(app.editor.property, app.properties);
+    app.window.setView(app.views.mapView);
 }
 
-void App::handleScreenKeys(const sf::Event& event) {
-    if (frame.screen == kLoginScreen) handleLoginKeys(login, event, loginContext());
-    if (showsPropertyPanel(frame.screen, selection)) handlePropertyKeys(editor.property, event);
-    if (userTableShown(frame.screen, tools)) handleUserTableKeys(userTable, event);
-    if (!mapHistoryKeysReachMap(frame.screen, tools, selection, editor.property.editing)) return;
-    EditorSession session = editorSession();
-    if (handleMapHistoryKeys(session, event)) panel.title.setString(kAdminPanelTitle);
+namespace {
+
+void handleScreenKeys(AppState& app, const sf::Event& event) {
+    const Screen screen = app.frame.screen;
+    if (screen == kLoginScreen) handleLoginKeys(app.login, event, loginContext(app));
+    if (showsPropertyPanel(screen, app.selection)) handlePropertyKeys(app.editor.property, event);
+    if (userTableShown(screen, app.tools)) handleUserTableKeys(app.userTable, event);
+    if (!mapHistoryKeysReachMap(screen, app.tools, app.selection, app.editor.property.editing)) return;
+    EditorSession session = editorSession(app);
+    if (handleMapHistoryKeys(session, event)) app.panel.title.setString(kAdminPanelTitle);
 }
 
 // A press with the left Shift key held picks a route spot, where the map is
 // on screen: an invisible pick (on the login screen, under a page) would
 // leave the next clicks ignored.
-void App::handleRoutePick(const sf::Event& event) {
-    if (!routePicksReachMap(frame.screen, tools) || event.type != sf::Event::MouseButtonPressed) return;
-    if (!seams.isKeyPressed(sf::Keyboard::LShift)) return;
-    RouteSession session = routeSession();
-    pickRouteSpot(session, toMap(window, views, {event.mouseButton.x, event.mouseButton.y}));
+void handleRoutePick(AppState& app, const sf::Event& event) {
+    if (!routePicksReachMap(app.frame.screen, app.tools) || event.type != sf::Event::MouseButtonPressed) return;
+    if (!app.seams.isKeyPressed(sf::Keyboard::LShift)) return;
+    RouteSession session = routeSession(app);
+    pickRouteSpot(session, toMap(app.window, app.views, {event.mouseButton.x, event.mouseButton.y}));
 }
 
-void App::handleMousePress(const sf::Event::MouseButtonEvent& press) {
+void handleMousePress(AppState& app, const sf::Event::MouseButtonEvent& press) {
     if (!isDragButton(press.button)) return;
     const sf::Vector2i pixel(press.x, press.y);
-    beginDrag(views, frame.pointer, window, pixel);
+    beginDrag(app.views, app.frame.pointer, app.window, pixel);
     if (press.button != sf::Mouse::Left) return;
-    if (!passClickGate(pick)) return;
-    handleLeftClick(pixel);
+    if (!passClickGate(app.pick)) return;
+    handleLeftClick(app, pixel);
 }
 
-void App::handleMouseRelease(const sf::Event::MouseButtonEvent& release) {
+void handleMouseRelease(AppState& app, const sf::Event::MouseButtonEvent& release) {
     if (!isDragButton(release.button)) return;
-    frame.pointer.mouseHeld = false;
-    releaseVolumeKnob(settings);
+    app.frame.pointer.mouseHeld = false;
+    releaseVolumeKnob(app.settings);
 }
 
 // The knob follows a drag begun on the settings page wherever the pointer
 // goes, until a button is released.
-void App::handleMouseMove(sf::Vector2i pixel) {
-    if (frame.screen == kAdminScreen) movePlacementPreview(editor.drawing, toMap(window, views, pixel));
-    dragVolumeKnob(settings, assets.background, toInterface(window, views, pixel));
-    hoverScreen(pixel);
-    if (showsMap(frame.screen) && !pageCoversMap(frame.screen, tools))
-        dragStep(views, window, pixel, frame.pointer, panel);
+void handleMouseMove(AppState& app, sf::Vector2i pixel) {
+    const Screen screen = app.frame.screen;
+    if (screen == kAdminScreen) movePlacementPreview(app.editor.drawing, toMap(app.window, app.views, pixel));
+    dragVolumeKnob(app.settings, app.assets.background, toInterface(app.window, app.views, pixel));
+    hoverScreen(app, pixel);
+    if (showsMap(screen) && !pageCoversMap(screen, app.tools))
+        dragStep(app.views, app.window, pixel, app.frame.pointer, app.panel);
 }
 
-void App::handleLeftClick(sf::Vector2i pixel) {
-    switch (frame.screen) {
+void handleLeftClick(AppState& app, sf::Vector2i pixel) {
+    switch (app.frame.screen) {
         case kQrPage:
-            if (handleQrPageClick(backButton, toInterface(window, views, pixel)) == QrAction::BackToLogin)
-                changeScreen(kLoginScreen);
+            if (handleQrPageClick(app.backButton, toInterface(app.window, app.views, pixel)) == QrAction::BackToLogin)
+                changeScreen(app, kLoginScreen);
             break;
         case kLoginScreen:
-            applyLoginAction(handleLoginClick(login, toMap(window, views, pixel), loginContext()));
+            applyLoginAction(app, handleLoginClick(app.login, toMap(app.window, app.views, pixel), loginContext(app)));
             break;
         case kAdminScreen:
-            if (!panel.scrollMode) handleAdminPanelsClick(pixel);
-            handleMapScreenClick(pixel);
+            if (!app.panel.scrollMode) handleAdminPanelsClick(app, pixel);
+            handleMapScreenClick(app, pixel);
             break;
         case kUserScreen:
-            handleMapScreenClick(pixel);
+            handleMapScreenClick(app, pixel);
             break;
     }
 }
@@ -106,99 +127,61 @@ void App::handleLeftClick(sf::Vector2i pixel) {
 // shown); then the drawing panel when it is open or the property panel when
 // it is shown, or else the status message goes. A press on 退出登录 only
 // logs out: it places, picks or deletes nothing under the button.
-void App::handleAdminPanelsClick(sf::Vector2i pixel) {
-    if (isOpen(tools, ToolPanel::UserTable))
-        handleUserTableClick(userTable, toMap(window, views, pixel), kUsersFile);
-    const sf::Vector2f point = toInterface(window, views, pixel);
-    if (panel.routePickIdle)
-        applyToolToggle(handleToolButtonsClick(toolButtons, frame.screen, tools, anythingSelected(selection), point));
-    if (buttonHit(backButton, point)) return;
-    EditorSession session = editorSession();
-    if (isOpen(tools, ToolPanel::Drawing))
-        handleDrawingClick(editor.drawing, session, point, toMap(window, views, pixel));
-    else if (showsPropertyPanel(frame.screen, selection)) handlePropertyClick(editor.property, session, point);
-    else hideStatus(editor.status);
-}
-
-// Closing the drawing panel, or opening another panel in its place, leaves
-// its modes and any road pick begun.
-void App::applyToolToggle(ToolPanel toggled) {
-    if (toggled == ToolPanel::None) return;
-    toggleToolPanel(tools, toggled);
-    if (!isOpen(tools, ToolPanel::Drawing)) resetDrawingPanel(editor.drawing, editor.status, map, pick);
-    if (isOpen(tools, ToolPanel::UserTable)) {
-        // The table stands in map coordinates at the view's home position.
-        recentre(views, window);
-        openUserTable(userTable, kUsersFile);
-    }
-}
-
-void App::applySettingsAction(SettingsAction action) {
-    if (action == SettingsAction::ToggleFullScreen) toggleFullScreen();
-}
-
-// The views stay as they are; the drawing sets them on the new window. The
-// release of the press that asked for the switch goes to the old window, so
-// no button counts as held afterwards.
-void App::toggleFullScreen() {
-    settings.fullScreenOn =
-        switchWindowMode(window, !settings.fullScreenOn, contextSettings, console(), windowModeWarned);
-    frame.pointer.mouseHeld = false;
-    releaseVolumeKnob(settings);
-}
-
-void App::applyLoginAction(LoginAction action) {
-    switch (action) {
-        case LoginAction::OpenForgotPassword:
-            showQrPage(qrPage, L"扫码支付为你恢复账号密码");
-            changeScreen(kQrPage);
-            break;
-        case LoginAction::OpenVip:
-            showQrPage(qrPage, L"扫码支付为你提供VIP账号");
-            changeScreen(kQrPage);
-            break;
-        case LoginAction::Quit:
-            window.close();
-            break;
-        case LoginAction::None:
-            break;
-    }
+void handleAdminPanelsClick(AppState& app, sf::Vector2i pixel) {
+    if (isOpen(app.tools, ToolPanel::UserTable))
+        handleUserTableClick(app.userTable, toMap(app.window, app.views, pixel), kUsersFile);
+    const sf::Vector2f point = toInterface(app.window, app.views, pixel);
+    if (app.panel.routePickIdle)
+        applyToolToggle(app, handleToolButtonsClick(app.toolButtons, app.frame.screen, app.tools,
+                                                    anythingSelected(app.selection), point));
+    if (buttonHit(app.backButton, point)) return;
+    EditorSession session = editorSession(app);
+    if (isOpen(app.tools, ToolPanel::Drawing))
+        handleDrawingClick(app.editor.drawing, session, point, toMap(app.window, app.views, pixel));
+    else if (showsPropertyPanel(app.frame.screen, app.selection))
+        handlePropertyClick(app.editor.property, session, point);
+    else hideStatus(app.editor.status);
 }
 
 // The common part of a left click on the user and administrator screens.
 // Clicks inside the side panel belong to the panel's own controls.
-void App::handleMapScreenClick(sf::Vector2i pixel) {
-    const sf::Vector2f point = toInterface(window, views, pixel);
-    if (frame.screen == kUserScreen && !panelShowsSelection(selection) && panel.routePickIdle)
-        applyToolToggle(handleToolButtonsClick(toolButtons, frame.screen, tools, false, point));
+void handleMapScreenClick(AppState& app, sf::Vector2i pixel) {
+    const Screen screen = app.frame.screen;
+    SidePanel& panel = app.panel;
+    const sf::Vector2f point = toInterface(app.window, app.views, pixel);
+    if (screen == kUserScreen && !panelShowsSelection(app.selection) && panel.routePickIdle)
+        applyToolToggle(app, handleToolButtonsClick(app.toolButtons, screen, app.tools, false, point));
     if (insidePanel(panel, point)) return;
 
-    if (frame.screen == kAdminScreen) panel.title.setString(kAdminPanelTitle);
+    if (screen == kAdminScreen) panel.title.setString(kAdminPanelTitle);
     endPanelScroll(panel);
-    if (isOpen(tools, ToolPanel::Settings))
-        applySettingsAction(handleSettingsPageClick(settings, settingsContext(), point));
-    if (buttonHit(backButton, point)) {
+    if (isOpen(app.tools, ToolPanel::Settings))
+        applySettingsAction(app, handleSettingsPageClick(app.settings, settingsContext(app), point));
+    if (buttonHit(app.backButton, point)) {
         // The press only logs out: the map under the button keeps nothing of it.
-        logout();
+        logout(app);
         return;
     }
     panel.routePickIdle = true;
-    if (!mapClicksReachHitTests(frame.screen, tools, selection, editor.property.editing)) return;
-    const bool hit = mapClick(map, toMap(window, views, pixel), infoTargets());
-    if (!hit) showHelpAtRest(panel, frame.screen == kUserScreen);
+    if (!mapClicksReachHitTests(screen, app.tools, app.selection, app.editor.property.editing)) return;
+    const bool hit = mapClick(app.map, toMap(app.window, app.views, pixel), infoTargets(app));
+    if (!hit) showHelpAtRest(panel, screen == kUserScreen);
 }
 
-void App::hoverScreen(sf::Vector2i pixel) {
-    if (frame.screen == kLoginScreen) {
-        hoverLoginButtons(login, toMap(window, views, pixel));
+void hoverScreen(AppState& app, sf::Vector2i pixel) {
+    const Screen screen = app.frame.screen;
+    if (screen == kLoginScreen) {
+        hoverLoginButtons(app.login, toMap(app.window, app.views, pixel));
         return;
     }
-    if (frame.screen == kAdminScreen) hoverUserTableButtons(userTable, toMap(window, views, pixel));
-    const sf::Vector2f point = toInterface(window, views, pixel);
-    if (frame.screen == kAdminScreen) {
-        hoverToolButtons(toolButtons, point);
-        hoverMapEditor(editor, point);
+    if (screen == kAdminScreen) hoverUserTableButtons(app.userTable, toMap(app.window, app.views, pixel));
+    const sf::Vector2f point = toInterface(app.window, app.views, pixel);
+    if (screen == kAdminScreen) {
+        hoverToolButtons(app.toolButtons, point);
+        hoverMapEditor(app.editor, point);
     }
-    applyHover(backButton, point);
-    if (showsMap(frame.screen)) hoverSettingsPage(settings, point);
+    applyHover(app.backButton, point);
+    if (showsMap(screen)) hoverSettingsPage(app.settings, point);
 }
+
+}  // namespace

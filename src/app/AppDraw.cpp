@@ -1,74 +1,75 @@
-// Drawing each screen. Drawing reads the state; the one string it sets is
-// the administrator's resting panel text.
-#include "app/App.h"
+#include "app/AppDraw.h"
+
 #include "settings/HelpTexts.h"
 
-void App::drawScreen() {
-    drawCurrentScreen();
-    window.setView(views.mapView);
-    window.display();
-    finishFrame();
-}
+namespace {
 
-void App::drawCurrentScreen() {
-    window.setView(views.mapView);
-    switch (frame.screen) {
-        case kLoginScreen:
-            window.clear(sf::Color::Cyan);
-            drawLoginScreen(window, login);
-            break;
-        case kQrPage:
-            window.clear(sf::Color::Cyan);
-            drawQrPage(window, qrPage, login.title);
-            window.setView(views.interfaceView);
-            window.draw(backButton);
-            break;
-        case kUserScreen:
-        case kAdminScreen:
-            drawMapScreen();
-            break;
-    }
-}
-
-void App::drawMapScreen() {
-    if (pageCoversMap(frame.screen, tools)) {
-        window.clear(sf::Color::Cyan);
-        if (userTableShown(frame.screen, tools)) drawUserTable(window, userTable);
-        if (isOpen(tools, ToolPanel::Settings)) {
-            window.setView(views.interfaceView);
-            drawSettingsPage(window, settings, criterion, routeAnimation, assets.background.transport);
-        }
-    } else {
-        window.clear(sf::Color::White);
-        drawMap(window, map);
-    }
-
-    window.setView(views.interfaceView);
-    window.draw(panel.rect);
-    window.draw(backButton);
-    window.draw(userLine);
-    window.draw(panel.title);
-    drawPanelContent();
-}
-
-void App::drawPanelContent() {
-    const bool atRest = !panelShowsSelection(selection) && panel.routePickIdle;
-    if (frame.screen == kUserScreen) {
+void drawPanelContent(AppState& app) {
+    sf::RenderWindow& window = app.window;
+    SidePanel& panel = app.panel;
+    const Screen screen = app.frame.screen;
+    const bool atRest = !panelShowsSelection(app.selection) && panel.routePickIdle;
+    if (screen == kUserScreen) {
         window.draw(panel.body);
-        if (atRest) drawToolButtons(window, toolButtons, frame.screen, tools);
+        if (atRest) drawToolButtons(window, app.toolButtons, screen, app.tools);
         return;
     }
-    if (showsPropertyPanel(frame.screen, selection)) {
-        drawPropertyPanel(window, editor.property, editor.status);
+    if (showsPropertyPanel(screen, app.selection)) {
+        drawPropertyPanel(window, app.editor.property, app.editor.status);
         return;
     }
-    if (panel.routePickIdle) drawToolButtons(window, toolButtons, frame.screen, tools);
-    if (isOpen(tools, ToolPanel::Drawing)) {
-        drawDrawingPanel(window, editor.drawing, editor.status, views.mapView);
+    if (panel.routePickIdle) drawToolButtons(window, app.toolButtons, screen, app.tools);
+    if (isOpen(app.tools, ToolPanel::Drawing)) {
+        drawDrawingPanel(window, app.editor.drawing, app.editor.status, app.views.mapView);
         return;
     }
     if (panel.routePickIdle) panel.body.setString(kCreditsText);
     window.draw(panel.body);
     // The message an undo or redo leaves, at its usual place at the foot.
-    drawStatusOnPanel(window, editor.status, panel.rect);
+    drawStatusOnPanel(window, app.editor.status, panel.rect);
+}
+
+void drawMapScreen(AppState& app) {
+    sf::RenderWindow& window = app.window;
+    if (pageCoversMap(app.frame.screen, app.tools)) {
+        window.clear(sf::Color::Cyan);
+        if (userTableShown(app.frame.screen, app.tools)) drawUserTable(window, app.userTable);
+        if (isOpen(app.tools, ToolPanel::Settings)) {
+            window.setView(app.views.interfaceView);
+            drawSettingsPage(window, app.settings, app.criterion, app.routeAnimation, app.assets.background.transport);
+        }
+    } else {
+        window.clear(sf::Color::White);
+        drawMap(window, app.map);
+    }
+
+    window.setView(app.views.interfaceView);
+    window.draw(app.panel.rect);
+    window.draw(app.backButton);
+    window.draw(app.userLine);
+    window.draw(app.panel.title);
+    drawPanelContent(app);
+}
+
+}  // namespace
+
+void drawCurrentScreen(AppState& app) {
+    sf::RenderWindow& window = app.window;
+    window.setView(app.views.mapView);
+    switch (app.frame.screen) {
+        case kLoginScreen:
+            window.clear(sf::Color::Cyan);
+            drawLoginScreen(window, app.login);
+            break;
+        case kQrPage:
+            window.clear(sf::Color::Cyan);
+            drawQrPage(window, app.qrPage, app.login.title);
+            window.setView(app.views.interfaceView);
+            window.draw(app.backButton);
+            break;
+        case kUserScreen:
+        case kAdminScreen:
+            drawMapScreen(app);
+            break;
+    }
 }

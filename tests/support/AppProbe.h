@@ -6,13 +6,15 @@
 
 struct AppProbe {
     explicit AppProbe(App& app)
-        : app(app), window(app.window), assets(app.assets), frame(app.frame), tools(app.tools),
-          toolButtons(app.toolButtons), views(app.views), map(app.map), graph(app.graph), criterion(app.criterion),
-          pick(app.pick), routeAnimation(app.routeAnimation), selection(app.selection), properties(app.properties),
-          editor(app.editor), panel(app.panel), backButton(app.backButton), userLine(app.userLine), login(app.login),
-          qrPage(app.qrPage), userTable(app.userTable), settings(app.settings) {}
+        : app(app), window(app.state.window), assets(app.state.assets), frame(app.state.frame),
+          tools(app.state.tools), toolButtons(app.state.toolButtons), views(app.state.views), map(app.state.map),
+          graph(app.state.graph), criterion(app.state.criterion), pick(app.state.pick),
+          routeAnimation(app.state.routeAnimation), selection(app.state.selection),
+          properties(app.state.properties), editor(app.state.editor), panel(app.state.panel),
+          backButton(app.state.backButton), userLine(app.state.userLine), login(app.state.login),
+          qrPage(app.state.qrPage), userTable(app.state.userTable), settings(app.state.settings) {}
 
-    std::ostream& console() { return app.console(); }
+    std::ostream& console() { return ::console(app.state); }
 
     App& app;
     sf::RenderWindow& window;

@@ -1,0 +1,22 @@
+#pragma once
+// What the App does with the actions its subsystems return: the screen
+// changes, the logout, the tool panels opening and closing, the window mode.
+#include "accounts/LoginScreen.h"
+#include "app/AppState.h"
+#include "settings/SettingsPage.h"
+
+// The one place the screen changes; the back button's label follows it.
+void changeScreen(AppState& app, Screen next);
+
+// 忘记密码 and 获取VIP用户 open the QR page with its line; 退出系统 closes the
+// window.
+void applyLoginAction(AppState& app, LoginAction action);
+
+// Opens or closes the tool panel a button toggled (None changes nothing).
+void applyToolToggle(AppState& app, ToolPanel toggled);
+
+// The full-screen switch the settings page asks for.
+void applySettingsAction(AppState& app, SettingsAction action);
+
+// Ends the session: back to the login screen with nothing of it left.
+void logout(AppState& app);
