@@ -100,7 +100,7 @@ TEST(MapClick, RoadHitAreaIsTheBarAsDrawnItsOutlineOnlyWhileHighlighted) {
     }
 }
 
-TEST(MapClick, MapClickOnSpotOverRoadHighlightsBothAndShowsTheSpot) {
+TEST(MapClick, OnSpotOverRoadHighlightsBothAndShowsTheSpot) {
     auto map = diagonalMap();
     Panel p;
     // The start spot's centre lies on the bar's start.
@@ -113,7 +113,7 @@ TEST(MapClick, MapClickOnSpotOverRoadHighlightsBothAndShowsTheSpot) {
     EXPECT_EQ(p.console.str().size(), std::string("0.000000\n").size());
 }
 
-TEST(MapClick, MapClickOnEmptyMapClearsSelectionAndHighlights) {
+TEST(MapClick, OnEmptyMapClearsSelectionAndHighlights) {
     auto map = diagonalMap();
     Panel p;
     mapClick(*map, {130.f, 130.f}, p.targets());
