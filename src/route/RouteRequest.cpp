@@ -69,6 +69,8 @@ void showRoute(RouteSession& session, int start, int end) {
         panel.body.setString(kNoRouteText);
         return;
     }
+    // Before the first step, so an animated route grows where it is seen.
+    if (session.bringIntoView) session.bringIntoView(spotsArea(map, search.route));
     const Spot& from = map.spots[start];
     const Spot& to = map.spots[end];
     RouteReport report = beginReport(from);

@@ -1,6 +1,7 @@
 #pragma once
 // The route request: holding the left Shift key, the user clicks a start spot
 // and then an end spot; the second pick finds, shows and reports the route.
+#include <SFML/Graphics/Rect.hpp>
 #include <SFML/System/Vector2.hpp>
 #include <functional>
 
@@ -26,7 +27,9 @@ struct RouteSession {
     RoutePick& pick;
     InfoTargets info;  // the side panel's modes tell the screens a request occupies it
     bool animation;                       // grow the route one road at a time
-    std::function<void()> animationFrame; // draws the map, shows it and pauses
+    std::function<void()> animationFrame; // draws the screen, shows it and pauses
+    // Moves the map view so the map rectangle is in sight (bringIntoView).
+    std::function<void(const sf::FloatRect&)> bringIntoView;
 };
 
 extern const wchar_t* const kNextSpotHint;
@@ -50,6 +53,7 @@ void resetPick(MapModel& map, RoutePick& pick);
 // A mouse press with the left Shift key held, at a map point.
 void pickRouteSpot(RouteSession& session, sf::Vector2f mapPoint);
 
-// Searches from start to end, outlines the route on the map step by step and
-// writes the report into the side panel.
+// Searches from start to end, brings a found route's spots into view,
+// outlines the route on the map step by step and writes the report into the
+// side panel.
 void showRoute(RouteSession& session, int start, int end);
