@@ -6,6 +6,7 @@
 #include "route/RouteReport.h"
 
 const wchar_t* const kNextSpotHint = L"\nshift点击\n\n下一个景点\n\n确定路线终点";
+const wchar_t* const kRouteTitle = L"路线分析";
 
 bool passClickGate(RoutePick& pick) {
     if (pick.clickConsumed) {
@@ -61,11 +62,11 @@ void pickRouteSpot(RouteSession& session, sf::Vector2f mapPoint) {
 void showRoute(RouteSession& session, int start, int end) {
     SidePanel& panel = session.info.panel;
     MapModel& map = session.map;
-    panel.title.setString(L"路线分析");
     session.pick.clickConsumed = true;
 
     PathSearch search;
     if (!findRoute(session.graph, start, end, search)) {
+        panel.title.setString(kRouteTitle);
         panel.body.setString(kNoRouteText);
         return;
     }
@@ -81,5 +82,8 @@ void showRoute(RouteSession& session, int start, int end) {
         highlightStep(map, step);
         if (session.animation && session.animationFrame) session.animationFrame();
     });
+    // Title and report together: the animation's frames show the panel as
+    // the last pick left it.
+    panel.title.setString(kRouteTitle);
     panel.body.setString(reportText(report, from, to, criterionTag(session.criterion)));
 }

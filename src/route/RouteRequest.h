@@ -33,6 +33,7 @@ struct RouteSession {
 };
 
 extern const wchar_t* const kNextSpotHint;
+extern const wchar_t* const kRouteTitle;  // the panel title over a route's report
 
 // Gate in front of every ordinary left click: swallows the click that
 // completed a request and every click while a request is pending. Returns
