@@ -9,7 +9,7 @@ InfoTargets infoTargets(AppState& app) { return InfoTargets{app.selection, app.p
 
 RouteSession routeSession(AppState& app) {
     return RouteSession{app.map, app.graph, app.criterion, app.pick, infoTargets(app), app.routeAnimation,
-                        [&app] { drawAnimationFrame(app.window, app.map, app.seams.sleep); }};
+                        [&app] { drawAnimationFrame(app.window, app.map, app.seams.sleep); }, app.comparison};
 }
 
 LoginContext loginContext(AppState& app) { return LoginContext{app.accounts, app.userLine, kUsersFile}; }

@@ -6,6 +6,7 @@
 
 #include "map/MapClick.h"
 #include "map/MapModel.h"
+#include "route/ComparisonPanel.h"
 #include "route/Criterion.h"
 #include "route/RouteGraph.h"
 
@@ -27,6 +28,7 @@ struct RouteSession {
     InfoTargets info;  // the side panel's modes tell the screens a request occupies it
     bool animation;                       // grow the route one road at a time
     std::function<void()> animationFrame; // draws the map, shows it and pauses
+    ComparisonPanel& comparison;          // the report's last section
 };
 
 extern const wchar_t* const kNextSpotHint;
@@ -51,5 +53,11 @@ void resetPick(MapModel& map, RoutePick& pick);
 void pickRouteSpot(RouteSession& session, sf::Vector2f mapPoint);
 
 // Searches from start to end, outlines the route on the map step by step and
-// writes the report into the side panel.
+// writes the report, every criterion's figures at its foot, into the side
+// panel. The click that asked for it is not also an ordinary click.
 void showRoute(RouteSession& session, int start, int end);
+
+// The same two spots' route under the criterion now in force, in place of the
+// one shown: only the two ends keep their outline before the new route is
+// outlined.
+void showRouteAgain(RouteSession& session, int start, int end);
