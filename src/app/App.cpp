@@ -103,6 +103,7 @@ int App::startUp() {
     buildMapEditor(app.editor, font);
     buildUserTable(app.userTable, font);
     buildSettingsPage(app.settings, font);
+    buildComparisonPanel(app.comparison, font);
 
     recentre(app.views, app.window);
     app.clock.restart();

@@ -55,6 +55,16 @@ void applyToolToggle(AppState& app, ToolPanel toggled) {
     }
 }
 
+void applyComparisonChoice(AppState& app, std::optional<Criterion> chosen) {
+    if (!chosen || app.criterion.flags[criterionIndex(*chosen)]) return;
+    const float top = comparisonTop(app.comparison, app.panel.body);
+    selectCriterion(app.criterion, *chosen, app.graph, app.map);
+    RouteSession session = routeSession(app);
+    showRouteAgain(session, app.comparison.start, app.comparison.end);
+    if (top < app.views.interfaceView.getSize().y)
+        scrollPanelTexts(app.panel, comparisonTop(app.comparison, app.panel.body) - top);
+}
+
 void applySettingsAction(AppState& app, SettingsAction action) {
     if (action == SettingsAction::ToggleFullScreen) toggleFullScreen(app);
 }
@@ -74,6 +84,7 @@ void logout(AppState& app) {
     hideStatus(app.editor.status);
     startMapHistory(app.editor.history, app.map.spotTable, app.map.roadTable);
     app.panel.routePickIdle = true;
+    resetComparison(app.comparison);
     clearMapSelection(app.map, app.selection);
     showHelpAtRest(app.panel, true);
 }

@@ -61,6 +61,8 @@ void handleScreenKeys(AppState& app, const sf::Event& event) {
     if (screen == kLoginScreen) handleLoginKeys(app.login, event, loginContext(app));
     if (showsPropertyPanel(screen, app.selection)) handlePropertyKeys(app.editor.property, event);
     if (userTableShown(screen, app.tools)) handleUserTableKeys(app.userTable, event);
+    if (panelBodyShowsRoute(screen, app.tools, app.selection, app.panel.routePickIdle))
+        applyComparisonChoice(app, handleComparisonKeys(app.comparison, app.panel.body, event));
     if (!mapHistoryKeysReachMap(screen, app.tools, app.selection, app.editor.property.editing)) return;
     EditorSession session = editorSession(app);
     if (handleMapHistoryKeys(session, event)) app.panel.title.setString(kAdminPanelTitle);
@@ -89,6 +91,11 @@ void handleMouseRelease(AppState& app, const sf::Event::MouseButtonEvent& releas
     if (!isDragButton(release.button)) return;
     app.frame.pointer.mouseHeld = false;
     releaseVolumeKnob(app.settings);
+    if (release.button != sf::Mouse::Left) return;
+    const std::optional<Criterion> chosen =
+        releaseComparison(app.comparison, app.panel.body, toInterface(app.window, app.views, {release.x, release.y}));
+    if (panelBodyShowsRoute(app.frame.screen, app.tools, app.selection, app.panel.routePickIdle))
+        applyComparisonChoice(app, chosen);
 }
 
 // The knob follows a drag begun on the settings page wherever the pointer
@@ -151,7 +158,11 @@ void handleMapScreenClick(AppState& app, sf::Vector2i pixel) {
     const sf::Vector2f point = toInterface(app.window, app.views, pixel);
     if (screen == kUserScreen && !panelShowsSelection(app.selection) && panel.routePickIdle)
         applyToolToggle(app, handleToolButtonsClick(app.toolButtons, screen, app.tools, false, point));
-    if (insidePanel(panel, point)) return;
+    if (insidePanel(panel, point)) {
+        if (panelBodyShowsRoute(screen, app.tools, app.selection, panel.routePickIdle))
+            handleComparisonClick(app.comparison, panel.body, point);
+        return;
+    }
 
     if (screen == kAdminScreen) panel.title.setString(kAdminPanelTitle);
     endPanelScroll(panel);
@@ -181,7 +192,10 @@ void hoverScreen(AppState& app, sf::Vector2i pixel) {
         hoverMapEditor(app.editor, point);
     }
     applyHover(app.backButton, point);
-    if (showsMap(screen)) hoverSettingsPage(app.settings, point);
+    if (showsMap(screen)) {
+        hoverSettingsPage(app.settings, point);
+        hoverComparison(app.comparison, app.panel.body, point);
+    }
 }
 
 }  // namespace

@@ -4,13 +4,19 @@
 
 namespace {
 
+// The body, and under a route report its comparison of the criteria.
+void drawPanelBody(AppState& app) {
+    app.window.draw(app.panel.body);
+    drawComparison(app.window, app.comparison, app.panel.body);
+}
+
 void drawPanelContent(AppState& app) {
     sf::RenderWindow& window = app.window;
     SidePanel& panel = app.panel;
     const Screen screen = app.frame.screen;
     const bool atRest = !panelShowsSelection(app.selection) && panel.routePickIdle;
     if (screen == kUserScreen) {
-        window.draw(panel.body);
+        drawPanelBody(app);
         if (atRest) drawToolButtons(window, app.toolButtons, screen, app.tools);
         return;
     }
@@ -24,7 +30,7 @@ void drawPanelContent(AppState& app) {
         return;
     }
     if (panel.routePickIdle) panel.body.setString(kCreditsText);
-    window.draw(panel.body);
+    drawPanelBody(app);
     // The message an undo or redo leaves, at its usual place at the foot.
     drawStatusOnPanel(window, app.editor.status, panel.rect);
 }

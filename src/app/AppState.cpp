@@ -13,7 +13,7 @@ RouteSession routeSession(AppState& app) {
     auto animationFrame = [&app, drawScreen] { drawAnimationFrame(app.window, drawScreen, app.seams.sleep); };
     auto showArea = [&app](const sf::FloatRect& area) { bringIntoView(app.views, app.window, area); };
     return RouteSession{app.map, app.graph, app.criterion, app.pick, infoTargets(app), app.routeAnimation,
-                        animationFrame, showArea};
+                        animationFrame, showArea, app.comparison};
 }
 
 LoginContext loginContext(AppState& app) { return LoginContext{app.accounts, app.userLine, kUsersFile}; }

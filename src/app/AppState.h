@@ -23,6 +23,7 @@
 #include "map/MapView.h"
 #include "map/Selection.h"
 #include "map/SidePanel.h"
+#include "route/ComparisonPanel.h"
 #include "route/Criterion.h"
 #include "route/RouteGraph.h"
 #include "route/RouteRequest.h"
@@ -58,6 +59,7 @@ struct AppState {
     AccountStore accounts;
     UserTable userTable;
     SettingsPage settings;
+    ComparisonPanel comparison;
     bool windowModeWarned = false;  // a failed switch of the window mode is reported once
 };
 

@@ -28,6 +28,11 @@ bool showsPropertyPanel(Screen screen, const Selection& selection) {
     return screen == kAdminScreen && panelShowsSelection(selection);
 }
 
+bool panelBodyShowsRoute(Screen screen, const ToolPanels& tools, const Selection& selection, bool routePickIdle) {
+    return routePicksReachMap(screen, tools) && !routePickIdle && !showsPropertyPanel(screen, selection) &&
+           !isOpen(tools, ToolPanel::Drawing);
+}
+
 bool mapClicksReachHitTests(Screen screen, const ToolPanels& tools, const Selection& selection, bool editing) {
     return tools.open == ToolPanel::None && !(editing && showsPropertyPanel(screen, selection));
 }

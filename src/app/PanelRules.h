@@ -37,6 +37,11 @@ bool userTableShown(Screen screen, const ToolPanels& tools);
 // map itself is on screen.
 bool routePicksReachMap(Screen screen, const ToolPanels& tools);
 
+// The side panel's body is on screen holding a route hint or report: on the
+// map screens while no page covers the map and, on the administrator screen,
+// neither the property panel nor the drawing panel takes its place.
+bool panelBodyShowsRoute(Screen screen, const ToolPanels& tools, const Selection& selection, bool routePickIdle);
+
 // A left click on the map runs the hit tests of every road and spot only
 // while no tool panel is open and no property edit is shown in progress:
 // while editing, a press on the map changes no selection.

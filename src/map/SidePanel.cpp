@@ -1,5 +1,7 @@
 #include "map/SidePanel.h"
 
+#include <algorithm>
+
 void buildSidePanel(SidePanel& panel, const sf::Font& font, const sf::String& helpText) {
     panel.rect.setSize(sf::Vector2f(400.f, 800.f));
     panel.rect.setPosition(kPanelLeft, 0.f);
@@ -20,6 +22,13 @@ void buildSidePanel(SidePanel& panel, const sf::Font& font, const sf::String& he
 
 bool insidePanel(const SidePanel& panel, sf::Vector2f interfacePoint) {
     return panel.rect.getGlobalBounds().contains(interfacePoint);
+}
+
+void scrollPanelTexts(SidePanel& panel, float up) {
+    const sf::Vector2f title = panel.title.getPosition();
+    const sf::Vector2f body = panel.body.getPosition();
+    panel.title.setPosition(title.x, std::min(title.y - up, kPanelTitleHomeY));
+    panel.body.setPosition(body.x, std::min(body.y - up, kPanelBodyHomeY));
 }
 
 void endPanelScroll(SidePanel& panel) {

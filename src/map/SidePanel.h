@@ -24,6 +24,10 @@ void buildSidePanel(SidePanel& panel, const sf::Font& font, const sf::String& he
 // True when an interface-view point belongs to the panel rather than the map.
 bool insidePanel(const SidePanel& panel, sf::Vector2f interfacePoint);
 
+// Moves the title and body up by the distance (down when negative), never
+// below their home heights.
+void scrollPanelTexts(SidePanel& panel, float up);
+
 // Ends scroll mode and puts the title and body back at their home heights,
 // undoing any scroll.
 void endPanelScroll(SidePanel& panel);

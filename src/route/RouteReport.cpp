@@ -16,13 +16,6 @@ std::wstring hoursText(double hours) { return narrowToWide(fixedToText(hours, 2)
 
 std::wstring wholeText(int value) { return narrowToWide(intToText(value)); }
 
-// A road at a standstill (coefficient 0) or without a speed limit makes the
-// driving time infinite or undefined; the report says so instead of "inf".
-std::wstring drivingLine(float hours) {
-    if (!std::isfinite(hours)) return L"预计耗时 无法估算";
-    return L"预计耗时 " + hoursText(hours) + L"小时";
-}
-
 }  // namespace
 
 RouteReport beginReport(const Spot& start) {
@@ -44,10 +37,21 @@ void recordStep(RouteReport& report, const Spot& to, const Road& road) {
 
 std::wstring congestionText(float coefficient) { return narrowToWide(floatToText(coefficient, 2)); }
 
+std::wstring distanceText(const RouteReport& report) { return wholeText(report.lengthSum) + L"m"; }
+
+// A road at a standstill (coefficient 0) or without a speed limit makes the
+// driving time infinite or undefined; the report says so instead of "inf".
+std::wstring drivingText(const RouteReport& report) {
+    if (!std::isfinite(report.drivingTime)) return L"无法估算";
+    return hoursText(report.drivingTime) + L"小时";
+}
+
+std::wstring costText(const RouteReport& report) { return wholeText(report.costSum) + kCostUnit; }
+
 std::wstring reportText(const RouteReport& report, const Spot& start, const Spot& end, const std::wstring& tag) {
     return L"从\n" + start.name.toWideString() + L"\n到\n" + end.name.toWideString() + L"\n\n" + tag +
-           L"\n最短距离为" + wholeText(report.lengthSum) + L"m" + L"\n\n驾车\n" + drivingLine(report.drivingTime) +
-           L"\n\n步行(" + wholeText(kWalkingSpeedKmh) + kSpeedUnit + L")\n预计耗时 " +
+           L"\n最短距离为" + distanceText(report) + L"\n\n驾车\n预计耗时 " + drivingText(report) + L"\n\n步行(" +
+           wholeText(kWalkingSpeedKmh) + kSpeedUnit + L")\n预计耗时 " +
            hoursText(report.lengthSum / (kWalkingSpeedKmh * 1000.0)) + L"小时" + L"\n\n花销\n预计花费 " +
-           wholeText(report.costSum) + kCostUnit + L"\n\n行走路径是\n" + report.startName + report.routeList;
+           costText(report) + L"\n\n行走路径是\n" + report.startName + report.routeList;
 }

@@ -29,5 +29,11 @@ void recordStep(RouteReport& report, const Spot& to, const Road& road);
 // 1 gives "1", 0.0012 gives "0.0012".
 std::wstring congestionText(float coefficient);
 
+// The report's figures as it writes them: "5940m", "0.12小时" (or 无法估算
+// where the driving time cannot be told) and "745元".
+std::wstring distanceText(const RouteReport& report);
+std::wstring drivingText(const RouteReport& report);
+std::wstring costText(const RouteReport& report);
+
 // The whole panel body of a found route.
 std::wstring reportText(const RouteReport& report, const Spot& start, const Spot& end, const std::wstring& tag);

@@ -59,10 +59,11 @@ void pickRouteSpot(RouteSession& session, sf::Vector2f mapPoint) {
     }
 }
 
-void showRoute(RouteSession& session, int start, int end) {
+namespace {
+
+void reportRoute(RouteSession& session, int start, int end) {
     SidePanel& panel = session.info.panel;
     MapModel& map = session.map;
-    session.pick.clickConsumed = true;
 
     PathSearch search;
     if (!findRoute(session.graph, start, end, search)) {
@@ -86,4 +87,22 @@ void showRoute(RouteSession& session, int start, int end) {
     // the last pick left it.
     panel.title.setString(kRouteTitle);
     panel.body.setString(reportText(report, from, to, criterionTag(session.criterion)));
+    showComparison(session.comparison, panel.body, compareCriteria(map, start, end),
+                   currentCriterion(session.criterion), start, end);
+}
+
+}  // namespace
+
+void showRoute(RouteSession& session, int start, int end) {
+    session.pick.clickConsumed = true;
+    reportRoute(session, start, end);
+}
+
+void showRouteAgain(RouteSession& session, int start, int end) {
+    MapModel& map = session.map;
+    if (start < 1 || end < 1 || start > map.spotCount || end > map.spotCount) return;
+    clearHighlights(map);
+    map.spots[start].circle.setOutlineThickness(kHighlightThickness);
+    map.spots[end].circle.setOutlineThickness(kHighlightThickness);
+    reportRoute(session, start, end);
 }

@@ -7,6 +7,7 @@
 
 #include "map/MapClick.h"
 #include "map/MapModel.h"
+#include "route/ComparisonPanel.h"
 #include "route/Criterion.h"
 #include "route/RouteGraph.h"
 
@@ -30,6 +31,7 @@ struct RouteSession {
     std::function<void()> animationFrame; // draws the screen, shows it and pauses
     // Moves the map view so the map rectangle is in sight (bringIntoView).
     std::function<void(const sf::FloatRect&)> bringIntoView;
+    ComparisonPanel& comparison;          // the report's last section
 };
 
 extern const wchar_t* const kNextSpotHint;
@@ -55,6 +57,12 @@ void resetPick(MapModel& map, RoutePick& pick);
 void pickRouteSpot(RouteSession& session, sf::Vector2f mapPoint);
 
 // Searches from start to end, brings a found route's spots into view,
-// outlines the route on the map step by step and writes the report into the
-// side panel.
+// outlines the route on the map step by step and writes the report, every
+// criterion's figures at its foot, into the side panel. The click that asked
+// for it is not also an ordinary click.
 void showRoute(RouteSession& session, int start, int end);
+
+// The same two spots' route under the criterion now in force, in place of the
+// one shown: only the two ends keep their outline before the new route is
+// outlined.
+void showRouteAgain(RouteSession& session, int start, int end);

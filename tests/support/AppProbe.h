@@ -13,7 +13,8 @@ struct AppProbe {
           routeAnimation(app.state.routeAnimation), selection(app.state.selection),
           properties(app.state.properties), editor(app.state.editor), panel(app.state.panel),
           backButton(app.state.backButton), userLine(app.state.userLine), login(app.state.login),
-          qrPage(app.state.qrPage), userTable(app.state.userTable), settings(app.state.settings) {}
+          qrPage(app.state.qrPage), userTable(app.state.userTable), settings(app.state.settings),
+          comparison(app.state.comparison) {}
 
     std::ostream& console() { return ::console(app.state); }
 
@@ -40,4 +41,5 @@ struct AppProbe {
     QrPage& qrPage;
     UserTable& userTable;
     SettingsPage& settings;
+    ComparisonPanel& comparison;
 };
