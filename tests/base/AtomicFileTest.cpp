@@ -1,6 +1,7 @@
 // Replacing files atomically: several together, all or, when a new file
-// cannot be written, none; what may stand in the temporary file's place; and
-// finishing or dropping at start-up what a kill interrupted.
+// cannot be written or a rename fails, none; what may stand in the temporary
+// file's place; and finishing or dropping at start-up what a kill
+// interrupted.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -210,38 +211,5 @@ TEST(AtomicFile, WhenTheLastRenameFailsTheFirstFileIsPutBack) {
         EXPECT_EQ(readBytes(a), firstExists ? "old a" : "");
         for (const std::string& left : {temporaryPathOf(a), temporaryPathOf(b), rollBackCopyOf(a), commitMarkOf(a)})
             EXPECT_FALSE(fileExists(left)) << left;
-    }
-}
-
-namespace {
-
-// What a save of a.txt and b.txt left, without its commit mark.
-struct LeftWithoutMark {
-    const char* what;
-    bool lastTemporary;  // b.txt.tmp: b's rename was not made
-    const char* aAfter;
-};
-
-const LeftWithoutMark kLeftWithoutMark[] = {
-    {"undone after a's rename", true, "old a"},
-    {"every rename made, the copy not removed", false, "new a"},
-};
-
-}  // namespace
-
-TEST(AtomicFile, WithoutTheMarkACopyGoesBackOnlyWhileTheLastRenameIsUnmade) {
-    for (const LeftWithoutMark& c : kLeftWithoutMark) {
-        SCOPED_TRACE(c.what);
-        TempDir dir;
-        const std::string a = dir.file("a.txt"), b = dir.file("b.txt");
-        writeBytes(a, "new a");
-        writeBytes(rollBackCopyOf(a), "old a");
-        writeBytes(b, c.lastTemporary ? "old b" : "new b");
-        if (c.lastTemporary) writeBytes(temporaryPathOf(b), "new b");
-        EXPECT_TRUE(recoverFilesTogether({a, b}));
-        EXPECT_EQ(readBytes(a), c.aAfter);
-        EXPECT_EQ(readBytes(b), c.lastTemporary ? "old b" : "new b");
-        EXPECT_FALSE(fileExists(rollBackCopyOf(a)));
-        EXPECT_FALSE(fileExists(temporaryPathOf(b)));
     }
 }
