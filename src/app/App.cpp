@@ -78,7 +78,8 @@ int App::startUp() {
     startMusic(app.assets.background, console(app));
     buildQrSprites(app.qrPage, qrTextures(app.assets));
 
-    recoverDataFiles(kSpotsFile, kRoadsFile, kUsersFile);
+    if (!recoverDataFiles(kSpotsFile, kRoadsFile, kUsersFile))
+        console(app) << kSpotsFile << "、" << kRoadsFile << "：上次中断的保存无法完成，两个文件可能不一致" << std::endl;
     readMapFile(kSpotsFile, app.map.spotTable, console(app));
     readMapFile(kRoadsFile, app.map.roadTable, console(app));
     startMapHistory(app.editor.history, app.map.spotTable, app.map.roadTable);

@@ -3,7 +3,7 @@
 #include "base/AtomicFile.h"
 #include "map/MapFiles.h"
 
-void recoverDataFiles(const std::string& spotsPath, const std::string& roadsPath, const std::string& usersPath) {
-    recoverMapFiles(spotsPath, roadsPath);
+bool recoverDataFiles(const std::string& spotsPath, const std::string& roadsPath, const std::string& usersPath) {
     removeLeftoverTemporary(usersPath);
+    return recoverMapFiles(spotsPath, roadsPath);
 }

@@ -1,8 +1,7 @@
 #pragma once
 // Saving the edited text tables. A table whose save failed stays owed, and
-// every later save writes it again with the table just edited, so the two
-// files never disagree on disk longer than one failed save lasts: a spots
-// file written after a failed deletion always comes with its roads file.
+// every later save writes it again with the table just edited: a spots file
+// written after a failed deletion always comes with its roads file.
 #include <string>
 
 #include "map/MapModel.h"

@@ -56,6 +56,6 @@ bool writeBothMapFiles(const std::string& spotsPath, const TextTable& spots, con
     return writeFilesTogether({{spotsPath, mapFileText(spots)}, {roadsPath, mapFileText(roads)}});
 }
 
-void recoverMapFiles(const std::string& spotsPath, const std::string& roadsPath) {
-    recoverFilesTogether({spotsPath, roadsPath});
+bool recoverMapFiles(const std::string& spotsPath, const std::string& roadsPath) {
+    return recoverFilesTogether({spotsPath, roadsPath});
 }

@@ -24,15 +24,15 @@ std::string mapFileText(const TextTable& table);
 bool writeMapFile(const std::string& path, const TextTable& table);
 
 // Rewrites both files from their tables together, for an edit that changes
-// both (a deleted spot renumbers the roads): neither original is replaced
-// before both new files are completely on disk, and a kill between the two
-// replacements is finished by recoverMapFiles at the next start. On failure
-// false is returned and, unless the failure came between the two renames,
-// both old files stay.
+// both (a deleted spot renumbers the roads): whatever call fails and
+// wherever a kill stops it, the two files end both old or both new (at the
+// latest once recoverMapFiles has run). Returns true when both are new.
 bool writeBothMapFiles(const std::string& spotsPath, const TextTable& spots, const std::string& roadsPath,
                        const TextTable& roads);
 
-// At start-up, before the files are read: finishes a writeBothMapFiles that a
-// kill interrupted between its replacements and removes the temporary files
-// a killed save left behind, so both files are whole and agree.
-void recoverMapFiles(const std::string& spotsPath, const std::string& roadsPath);
+// At start-up before the files are read, and before a save of one of them:
+// finishes or undoes a writeBothMapFiles that a kill or a failing call
+// stopped and removes the temporary files a killed save left behind, so both
+// files are whole and agree. Returns false when a call failed; what is left
+// then stays for the next try.
+bool recoverMapFiles(const std::string& spotsPath, const std::string& roadsPath);

@@ -43,8 +43,18 @@ TEST(DataRecovery, FinishesBothMapFilesOfACommittedSave) {
     writeBytes(p.roads, "old roads");
     writeBytes(temporaryPathOf(p.roads), "new roads");
     writeBytes(commitMarkOf(p.spots), "");
-    recoverDataFiles(p.spots, p.roads, p.users);
+    EXPECT_TRUE(recoverDataFiles(p.spots, p.roads, p.users));
     EXPECT_EQ(readBytes(p.roads), "new roads");
     EXPECT_FALSE(fileExists(commitMarkOf(p.spots)));
     EXPECT_FALSE(fileExists(temporaryPathOf(p.roads)));
+}
+
+TEST(DataRecovery, SaysWhenTheMapFilesCannotBeSettled) {
+    TempDir dir;
+    const Paths p = pathsIn(dir);
+    writeBytes(p.roads + "/inside", "");  // a folder no rename can replace
+    writeBytes(temporaryPathOf(p.roads), "new roads");
+    writeBytes(commitMarkOf(p.spots), "");
+    EXPECT_FALSE(recoverDataFiles(p.spots, p.roads, p.users));
+    EXPECT_TRUE(fileExists(commitMarkOf(p.spots)));
 }

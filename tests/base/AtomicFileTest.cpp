@@ -1,6 +1,7 @@
 // Replacing files atomically: several together, all or, when a new file
-// cannot be written, none; what may stand in the temporary file's place; and
-// finishing or dropping at start-up what a kill interrupted.
+// cannot be written or a rename fails, none; what may stand in the temporary
+// file's place; and finishing or dropping at start-up what a kill
+// interrupted.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -119,7 +120,7 @@ TEST(AtomicFile, RecoveryWithoutTheCommitMarkDropsTheTemporaries) {
     writeBytes(b, "old b");
     writeBytes(temporaryPathOf(a), "new a");
     writeBytes(temporaryPathOf(b), "new");  // killed while writing it
-    EXPECT_FALSE(recoverFilesTogether({a, b}));
+    EXPECT_TRUE(recoverFilesTogether({a, b}));
     EXPECT_EQ(readBytes(a), "old a");
     EXPECT_EQ(readBytes(b), "old b");
     EXPECT_FALSE(fileExists(temporaryPathOf(a)));
@@ -137,9 +138,11 @@ TEST(AtomicFile, RecoveryWithTheCommitMarkFinishesTheRenames) {
         if (renamed < 1) writeBytes(a, "old a");
         if (renamed < 2) writeBytes(b, "old b");
         writeBytes(commitMarkOf(a), "");
+        writeBytes(rollBackCopyOf(a), "old a");
         EXPECT_TRUE(recoverFilesTogether({a, b}));
         EXPECT_EQ(readBytes(a), "new a");
         EXPECT_EQ(readBytes(b), "new b");
+        EXPECT_FALSE(fileExists(rollBackCopyOf(a)));
         EXPECT_FALSE(fileExists(temporaryPathOf(a)));
         EXPECT_FALSE(fileExists(temporaryPathOf(b)));
         EXPECT_FALSE(fileExists(commitMarkOf(a)));
@@ -169,18 +172,44 @@ TEST(AtomicFile, ReadsAWholeFileAndFailsOnAMissingFileOrAFolder) {
     EXPECT_FALSE(readWholeFile(dir.path(), read));
 }
 
-TEST(AtomicFile, RecoveryRemovesTheCommitMarkEvenWhenARenameFails) {
+TEST(AtomicFile, WhileARenameIsOwedTheMarkStaysAndNoLaterSaveRunsUnderIt) {
     TempDir dir;
     const std::string a = dir.file("a.txt"), b = dir.file("b.txt");
     writeBytes(a + "/inside", "");  // a folder that no rename can replace
     writeBytes(temporaryPathOf(a), "new a");
     writeBytes(temporaryPathOf(b), "new b");
     writeBytes(commitMarkOf(a), "");
-    EXPECT_TRUE(recoverFilesTogether({a, b}));
-    EXPECT_EQ(readBytes(b), "new b");
-    // A standing mark would make the next start finish whatever temporary a
-    // later killed save left.
-    EXPECT_FALSE(fileExists(commitMarkOf(a)));
     EXPECT_FALSE(recoverFilesTogether({a, b}));
+    // The mark keeps the decision to roll forward. A later save first
+    // settles what is left and fails while it cannot, so none of its own
+    // temporaries is ever taken for the one the mark covers.
+    EXPECT_TRUE(fileExists(commitMarkOf(a)));
+    EXPECT_FALSE(writeFilesTogether({{a, "later a"}, {b, "later b"}}));
+    EXPECT_EQ(readBytes(temporaryPathOf(a)), "new a");
+    EXPECT_EQ(readBytes(temporaryPathOf(b)), "new b");
+
+    std::filesystem::remove_all(a);
+    EXPECT_TRUE(recoverFilesTogether({a, b}));
+    EXPECT_EQ(readBytes(a), "new a");
+    EXPECT_EQ(readBytes(b), "new b");
+    EXPECT_FALSE(fileExists(commitMarkOf(a)));
     EXPECT_FALSE(fileExists(temporaryPathOf(a)));
+}
+
+// ---- undoing a replacement whose rename failed ----
+
+TEST(AtomicFile, WhenTheLastRenameFailsTheFirstFileIsPutBack) {
+    // Without a first original, the roll-back leaves it empty: what a
+    // missing map file reads as.
+    for (const bool firstExists : {true, false}) {
+        SCOPED_TRACE(firstExists);
+        TempDir dir;
+        const std::string a = dir.file("a.txt"), b = dir.file("b.txt");
+        if (firstExists) writeBytes(a, "old a");
+        writeBytes(b + "/inside", "");  // b's rename fails after a's succeeded
+        EXPECT_FALSE(writeFilesTogether({{a, "new a"}, {b, "new b"}}));
+        EXPECT_EQ(readBytes(a), firstExists ? "old a" : "");
+        for (const std::string& left : {temporaryPathOf(a), temporaryPathOf(b), rollBackCopyOf(a), commitMarkOf(a)})
+            EXPECT_FALSE(fileExists(left)) << left;
+    }
 }

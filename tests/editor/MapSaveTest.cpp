@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "base/AtomicFile.h"
 #include "editor/MapSave.h"
 #include "map/MapFiles.h"
 #include "support/MapRows.h"
@@ -44,4 +45,23 @@ TEST(MapSave, OnlyTheOwedTablesAreWrittenAndAFailedOneStaysOwed) {
     EXPECT_EQ(readBytes(paths.spots), mapFileText(map->spotTable));
     EXPECT_EQ(readBytes(paths.roads), "");
     EXPECT_FALSE(unsaved.spots || unsaved.roads);
+}
+
+TEST(MapSave, ASaveOfOneFileFirstUndoesWhatAFailedSaveOfBothLeft) {
+    TempDir dir;
+    const MapFilePaths paths{dir.file("cross.txt"), dir.file("route.txt")};
+    // A deletion whose roads rename failed and whose undoing was cut short:
+    // the spots file is the deletion's, its roll-back copy still beside it.
+    writeBytes(paths.spots, "deleted spots");
+    writeBytes(rollBackCopyOf(paths.spots), "old spots");
+    writeBytes(paths.roads, "old roads");
+    writeBytes(temporaryPathOf(paths.roads), "deleted roads");
+    auto map = emptyMap();
+    addSpotRow(*map, L"酒店", L"甲", 1, 0, 0, "10");
+
+    UnsavedTables unsaved{false, true};
+    EXPECT_TRUE(saveMapTables(*map, paths, unsaved));
+    EXPECT_EQ(readBytes(paths.spots), "old spots");
+    EXPECT_EQ(readBytes(paths.roads), mapFileText(map->roadTable));
+    EXPECT_FALSE(fileExists(rollBackCopyOf(paths.spots)));
 }
