@@ -93,6 +93,7 @@ int App::startUp() {
     app.userLine.setFillColor(sf::Color::Red);
     app.userLine.setPosition(0.f, 0.f);
     buildSidePanel(app.panel, font, kHelpText);
+    buildMapLabels(app.labels, font);
     app.backButton = makeLargeButton(font, L"");
     app.backButton.setCharacterSize(30);
     app.backButton.setPosition(75.f, 600.f);

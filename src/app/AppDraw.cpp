@@ -47,6 +47,7 @@ void drawMapScreen(AppState& app) {
     } else {
         window.clear(sf::Color::White);
         drawMap(window, app.map);
+        drawMapLabels(window, app.labels, app.map, app.views.mapView, app.selection);
     }
 
     window.setView(app.views.interfaceView);

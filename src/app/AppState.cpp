@@ -1,5 +1,6 @@
 #include "app/AppState.h"
 
+#include "app/AppDraw.h"
 #include "map/MapFiles.h"
 #include "route/RouteDisplay.h"
 
@@ -8,8 +9,11 @@ std::ostream& console(AppState& app) { return *app.seams.console; }
 InfoTargets infoTargets(AppState& app) { return InfoTargets{app.selection, app.panel, console(app)}; }
 
 RouteSession routeSession(AppState& app) {
+    auto drawScreen = [&app] { drawCurrentScreen(app); };
+    auto animationFrame = [&app, drawScreen] { drawAnimationFrame(app.window, drawScreen, app.seams.sleep); };
+    auto showArea = [&app](const sf::FloatRect& area) { bringIntoView(app.views, app.window, area); };
     return RouteSession{app.map, app.graph, app.criterion, app.pick, infoTargets(app), app.routeAnimation,
-                        [&app] { drawAnimationFrame(app.window, app.map, app.seams.sleep); }, app.comparison};
+                        animationFrame, showArea, app.comparison};
 }
 
 LoginContext loginContext(AppState& app) { return LoginContext{app.accounts, app.userLine, kUsersFile}; }

@@ -18,6 +18,7 @@
 #include "editor/MapEditor.h"
 #include "editor/PropertyValues.h"
 #include "map/MapClick.h"
+#include "map/MapLabels.h"
 #include "map/MapModel.h"
 #include "map/MapView.h"
 #include "map/Selection.h"
@@ -41,6 +42,7 @@ struct AppState {
     ToolButtons toolButtons;
     MapViews views;
     MapModel map;
+    MapLabels labels;
     RouteGraph graph;
     RouteCriterion criterion;
     RoutePick pick;

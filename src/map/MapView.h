@@ -10,6 +10,13 @@ constexpr float kHomeZoom = 2.f;
 constexpr float kMinZoom = 0.3f;
 constexpr float kMaxZoom = 3.f;
 const sf::Vector2f kHomeCentre(450.f, 450.f);
+constexpr float kInterfaceWidth = 800.f;
+// The map area, where the map is not under the side panel, is this share
+// of the map view's width, from its left edge; its full height.
+constexpr float kMapAreaShare = kPanelLeft / kInterfaceWidth;
+// Room kept around what the view is moved to show, in map units at zoom 1
+// (window pixels in the start-up window): the names under the lowest spots.
+constexpr float kFitMargin = 24.f;
 
 // The mouse buttons as the drag sees them.
 struct PointerState {
@@ -19,7 +26,7 @@ struct PointerState {
 
 struct MapViews {
     sf::View mapView{sf::FloatRect(0.f, 0.f, 800.f, 600.f)};
-    sf::View interfaceView{sf::FloatRect(0.f, 0.f, 800.f, 600.f)};
+    sf::View interfaceView{sf::FloatRect(0.f, 0.f, kInterfaceWidth, 600.f)};
     float zoom = kHomeZoom;     // map view size = window's default view size * zoom
     sf::Vector2f dragAnchor;    // map point under the mouse at the last press
     float panelAnchorY = 0.f;   // interface y of the mouse at the last press
@@ -47,3 +54,24 @@ void beginDrag(MapViews& views, PointerState& pointer, const sf::RenderTarget& t
 // (never below their home heights).
 void dragStep(MapViews& views, sf::RenderTarget& target, sf::Vector2i pixel, PointerState& pointer,
               SidePanel& panel);
+
+// Where the map view stands: its centre and zoom factor.
+struct ViewPlace {
+    sf::Vector2f centre;
+    float zoom = kHomeZoom;
+};
+
+// The map rectangle of the map area with the view at this place; baseSize
+// is the window's default view size (the view's size at zoom 1).
+sf::FloatRect mapArea(ViewPlace place, sf::Vector2f baseSize);
+
+// The place that shows the whole map rectangle in the map area. The same
+// place when the area already shows it; otherwise zoomed out only as far as
+// the rectangle and its margin need (never in, never past kMaxZoom) and
+// moved as little as that takes. A rectangle too large even at kMaxZoom is
+// centred in the map area.
+ViewPlace fitView(ViewPlace place, sf::Vector2f baseSize, const sf::FloatRect& area);
+
+// Moves and zooms the map view by fitView; it becomes current. Returns
+// whether it moved.
+bool bringIntoView(MapViews& views, sf::RenderTarget& target, const sf::FloatRect& area);

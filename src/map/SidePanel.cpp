@@ -4,7 +4,7 @@
 
 void buildSidePanel(SidePanel& panel, const sf::Font& font, const sf::String& helpText) {
     panel.rect.setSize(sf::Vector2f(400.f, 800.f));
-    panel.rect.setPosition(500.f, 0.f);
+    panel.rect.setPosition(kPanelLeft, 0.f);
     panel.rect.setFillColor(sf::Color(70, 120, 210, 255));
 
     panel.title.setFont(font);

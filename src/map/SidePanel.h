@@ -6,6 +6,7 @@
 // Selection's to say). Interface-view units.
 #include <SFML/Graphics.hpp>
 
+constexpr float kPanelLeft = 500.f;  // interface x where the panel begins
 constexpr float kPanelTitleHomeY = 5.f;
 constexpr float kPanelBodyHomeY = 70.f;
 

@@ -15,5 +15,10 @@ void highlightStep(MapModel& map, const RouteStep& step);
 // Removes every road's outline (the first pick of a request does this).
 void clearRoadHighlights(MapModel& map);
 
-// Draws roads and spots over whatever the window holds, shows it, pauses.
-void drawAnimationFrame(sf::RenderWindow& window, const MapModel& map, const std::function<void(int)>& sleep);
+// The map rectangle the spots cover, their outlines included.
+sf::FloatRect spotsArea(const MapModel& map, const SpotSet& spots);
+
+// Draws the whole screen (the view may have moved to show the route, so
+// nothing of the last frame is kept), shows it and pauses.
+void drawAnimationFrame(sf::RenderWindow& window, const std::function<void()>& drawScreen,
+                        const std::function<void(int)>& sleep);

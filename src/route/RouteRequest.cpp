@@ -6,6 +6,7 @@
 #include "route/RouteReport.h"
 
 const wchar_t* const kNextSpotHint = L"\nshift点击\n\n下一个景点\n\n确定路线终点";
+const wchar_t* const kRouteTitle = L"路线分析";
 
 bool passClickGate(RoutePick& pick) {
     if (pick.clickConsumed) {
@@ -63,13 +64,15 @@ namespace {
 void reportRoute(RouteSession& session, int start, int end) {
     SidePanel& panel = session.info.panel;
     MapModel& map = session.map;
-    panel.title.setString(L"路线分析");
 
     PathSearch search;
     if (!findRoute(session.graph, start, end, search)) {
+        panel.title.setString(kRouteTitle);
         panel.body.setString(kNoRouteText);
         return;
     }
+    // Before the first step, so an animated route grows where it is seen.
+    if (session.bringIntoView) session.bringIntoView(spotsArea(map, search.route));
     const Spot& from = map.spots[start];
     const Spot& to = map.spots[end];
     RouteReport report = beginReport(from);
@@ -80,6 +83,9 @@ void reportRoute(RouteSession& session, int start, int end) {
         highlightStep(map, step);
         if (session.animation && session.animationFrame) session.animationFrame();
     });
+    // Title and report together: the animation's frames show the panel as
+    // the last pick left it.
+    panel.title.setString(kRouteTitle);
     panel.body.setString(reportText(report, from, to, criterionTag(session.criterion)));
     showComparison(session.comparison, panel.body, compareCriteria(map, start, end),
                    currentCriterion(session.criterion), start, end);

@@ -1,6 +1,7 @@
 #pragma once
 // The route request: holding the left Shift key, the user clicks a start spot
 // and then an end spot; the second pick finds, shows and reports the route.
+#include <SFML/Graphics/Rect.hpp>
 #include <SFML/System/Vector2.hpp>
 #include <functional>
 
@@ -27,11 +28,14 @@ struct RouteSession {
     RoutePick& pick;
     InfoTargets info;  // the side panel's modes tell the screens a request occupies it
     bool animation;                       // grow the route one road at a time
-    std::function<void()> animationFrame; // draws the map, shows it and pauses
+    std::function<void()> animationFrame; // draws the screen, shows it and pauses
+    // Moves the map view so the map rectangle is in sight (bringIntoView).
+    std::function<void(const sf::FloatRect&)> bringIntoView;
     ComparisonPanel& comparison;          // the report's last section
 };
 
 extern const wchar_t* const kNextSpotHint;
+extern const wchar_t* const kRouteTitle;  // the panel title over a route's report
 
 // Gate in front of every ordinary left click: swallows the click that
 // completed a request and every click while a request is pending. Returns
@@ -52,9 +56,10 @@ void resetPick(MapModel& map, RoutePick& pick);
 // A mouse press with the left Shift key held, at a map point.
 void pickRouteSpot(RouteSession& session, sf::Vector2f mapPoint);
 
-// Searches from start to end, outlines the route on the map step by step and
-// writes the report, every criterion's figures at its foot, into the side
-// panel. The click that asked for it is not also an ordinary click.
+// Searches from start to end, brings a found route's spots into view,
+// outlines the route on the map step by step and writes the report, every
+// criterion's figures at its foot, into the side panel. The click that asked
+// for it is not also an ordinary click.
 void showRoute(RouteSession& session, int start, int end);
 
 // The same two spots' route under the criterion now in force, in place of the

@@ -39,9 +39,7 @@ protected:
 
     bool roadOutlined(const sf::Image& shot, int n) const {
         const auto [end, start] = program.roadEnds(n);
-        for (const sf::Vector2i at : roadOutlinePixels(program.spotCentreAtHome(start), program.spotCentreAtHome(end)))
-            if (Program::windowPixel(shot, at) != sf::Color::Blue) return false;
-        return true;
+        return ::roadOutlined(shot, program.spotCentreAtHome(start), program.spotCentreAtHome(end));
     }
 
     int outlinedRouteRoads(const sf::Image& shot) const {

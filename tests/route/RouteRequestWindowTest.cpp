@@ -129,9 +129,11 @@ TEST_F(RouteRequestWindow, WithTheAnimationTheRouteGrowsOneRoadPerPause) {
     ASSERT_TRUE(a.routeAnimation);
     std::vector<std::vector<int>> roadsAtPause;
     std::vector<sf::String> bodyAtPause;
+    std::vector<sf::String> titleAtPause;
     onSleep = [&](int) {
         roadsAtPause.push_back(outlinedRoads());
         bodyAtPause.push_back(a.panel.body.getString());
+        titleAtPause.push_back(a.panel.title.getString());
     };
     pickRoute11To25();
 
@@ -144,8 +146,9 @@ TEST_F(RouteRequestWindow, WithTheAnimationTheRouteGrowsOneRoadPerPause) {
     EXPECT_EQ(outlinedSpots(), sorted(kRouteSpots));
     EXPECT_EQ(lines(a.panel.body.getString()), expectedReport11To25());
     // The report comes only after the last step: during the pauses the panel
-    // still shows the end spot's details from its pick.
+    // still shows the end spot's details from its pick, under their title.
     for (const sf::String& body : bodyAtPause) EXPECT_EQ(lines(body).front(), L"序号:25");
+    for (const sf::String& title : titleAtPause) EXPECT_EQ(title, L"景点情况");
 }
 
 TEST_F(RouteRequestWindow, WithoutTheAnimationThereIsNoPauseAndTheSameOutline) {

@@ -47,10 +47,7 @@ protected:
     }
     bool roadOutlined(const Program& program, const sf::Image& shot, int n) {
         const auto [end, start] = program.roadEnds(n);
-        for (const sf::Vector2i at :
-             roadOutlinePixels(program.spotCentreAtHome(start), program.spotCentreAtHome(end)))
-            if (Program::windowPixel(shot, at) != sf::Color::Blue) return false;
-        return true;
+        return ::roadOutlined(shot, program.spotCentreAtHome(start), program.spotCentreAtHome(end));
     }
 };
 

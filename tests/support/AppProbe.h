@@ -8,6 +8,7 @@ struct AppProbe {
     explicit AppProbe(App& app)
         : app(app), window(app.state.window), assets(app.state.assets), frame(app.state.frame),
           tools(app.state.tools), toolButtons(app.state.toolButtons), views(app.state.views), map(app.state.map),
+          labels(app.state.labels),
           graph(app.state.graph), criterion(app.state.criterion), pick(app.state.pick),
           routeAnimation(app.state.routeAnimation), selection(app.state.selection),
           properties(app.state.properties), editor(app.state.editor), panel(app.state.panel),
@@ -25,6 +26,7 @@ struct AppProbe {
     ToolButtons& toolButtons;
     MapViews& views;
     MapModel& map;
+    MapLabels& labels;
     RouteGraph& graph;
     RouteCriterion& criterion;
     RoutePick& pick;

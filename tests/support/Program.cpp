@@ -45,16 +45,26 @@ bool spotOutlined(const sf::Image& shot, sf::Vector2i centre) {
     return true;
 }
 
-std::vector<sf::Vector2i> roadOutlinePixels(sf::Vector2i from, sf::Vector2i to) {
+std::vector<sf::Vector2i> roadOutlinePixels(sf::Vector2i from, sf::Vector2i to, float share) {
     const float dx = static_cast<float>(to.x - from.x);
     const float dy = static_cast<float>(to.y - from.y);
     const float length = std::sqrt(dx * dx + dy * dy);
-    const sf::Vector2f middle((from.x + to.x) / 2.f, (from.y + to.y) / 2.f);
+    const sf::Vector2f along(from.x + dx * share, from.y + dy * share);
     const sf::Vector2f beside(-dy / length * 6.f, dx / length * 6.f);
     const auto rounded = [](sf::Vector2f p) {
         return sf::Vector2i(static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y)));
     };
-    return {rounded(middle + beside), rounded(middle - beside)};
+    return {rounded(along + beside), rounded(along - beside)};
+}
+
+bool roadOutlined(const sf::Image& shot, sf::Vector2i from, sf::Vector2i to) {
+    for (const float share : {0.5f, 1.f / 3.f, 2.f / 3.f}) {
+        bool blue = true;
+        for (const sf::Vector2i at : roadOutlinePixels(from, to, share))
+            blue = blue && Program::windowPixel(shot, at) == sf::Color::Blue;
+        if (blue) return true;
+    }
+    return false;
 }
 
 bool isLoginScreenWithTitle(const sf::Image& shot) {

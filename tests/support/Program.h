@@ -154,9 +154,13 @@ bool spotOutlined(const sf::Image& shot, sf::Vector2i centre);
 // The window pixel of spot n's centre at the home view, from a spots file;
 // (-1, -1) when the file has no such row.
 sf::Vector2i spotCentreAtHome(const std::string& spotsFile, int n);
-// Pixels just beside the middle of a road bar drawn between two spot centres
-// at the home view (half the bar 5 pixels, outline 2.5 more), on both sides.
-std::vector<sf::Vector2i> roadOutlinePixels(sf::Vector2i from, sf::Vector2i to);
+// Pixels just beside a road bar drawn between two spot centres at the home
+// view (half the bar 5 pixels, outline 2.5 more), on both sides, at this
+// share of the way (the middle by default).
+std::vector<sf::Vector2i> roadOutlinePixels(sf::Vector2i from, sf::Vector2i to, float share = 0.5f);
+// Whether the shot shows that outline blue on both sides at the middle, or,
+// where a spot's name is drawn over the middle, at a third or two thirds.
+bool roadOutlined(const sf::Image& shot, sf::Vector2i from, sf::Vector2i to);
 
 // A script in the folder that starts a Windows exe under wine, for the
 // harness to run from another folder than the exe's.
