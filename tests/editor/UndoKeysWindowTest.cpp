@@ -36,6 +36,16 @@ protected:
         click(kEmptyMapPixel);
         clickToggle(probe().toolButtons.drawing);
     }
+    // 绘制道路 on in the open drawing panel and the road's start picked.
+    void beginRoad(int start) {
+        openDrawingPanel();
+        clickToggle(probe().editor.drawing.drawRoad);
+        click(spotPixel(start));
+    }
+    void showRoute() {
+        shiftClick(spotPixel(11));
+        shiftClick(spotPixel(25));
+    }
     void undo() { send(ctrlKey(sf::Keyboard::Z)); }
     void redo() { send(ctrlKey(sf::Keyboard::Z, true)); }
 };
@@ -45,9 +55,7 @@ TEST_F(UndoKeysWindow, EachKindOfChangeIsUndoneAndRedoneToTheByte) {
         {"a placed spot", [&] { placeSpot(); }},
         {"a drawn road",
          [&] {
-             openDrawingPanel();
-             clickToggle(probe().editor.drawing.drawRoad);
-             click(spotPixel(1));
+             beginRoad(1);
              click(spotPixel(8));
              clickToggle(probe().toolButtons.drawing);
          }},
@@ -103,17 +111,8 @@ TEST_F(UndoKeysWindow, APageOverTheMapTakesNoUndoAndLogoutForgetsTheSteps) {
 TEST_F(UndoKeysWindow, AStepEndsARoutePickABegunRoadAndAShownReport) {
     const std::pair<const char*, std::function<void()>> states[] = {
         {"a route pick", [&] { shiftClick(spotPixel(11)); }},
-        {"a begun road",
-         [&] {
-             openDrawingPanel();
-             clickToggle(probe().editor.drawing.drawRoad);
-             click(spotPixel(1));
-         }},
-        {"a shown report",
-         [&] {
-             shiftClick(spotPixel(11));
-             shiftClick(spotPixel(25));
-         }},
+        {"a begun road", [&] { beginRoad(1); }},
+        {"a shown report", [&] { showRoute(); }},
     };
     for (const auto& [name, begin] : states) {
         SCOPED_TRACE(name);
@@ -137,8 +136,7 @@ TEST_F(UndoKeysWindow, AStepEndsARoutePickABegunRoadAndAShownReport) {
 // after a step takes the panel without the step's message.
 TEST_F(UndoKeysWindow, TheMessageAtThePanelsFootNeverStandsOverAReport) {
     AppProbe a = startAsAdmin();
-    shiftClick(spotPixel(11));
-    shiftClick(spotPixel(25));
+    showRoute();
     undo();
     EXPECT_TRUE(statusShows(L"没有可撤销的修改", sf::Color::Yellow));
     EXPECT_TRUE(a.panel.routePickIdle);
@@ -151,8 +149,7 @@ TEST_F(UndoKeysWindow, TheMessageAtThePanelsFootNeverStandsOverAReport) {
     placeSpot();
     undo();
     ASSERT_TRUE(statusShows(L"已撤销", sf::Color::Green));
-    shiftClick(spotPixel(11));
-    shiftClick(spotPixel(25));
+    showRoute();
     EXPECT_FALSE(a.panel.routePickIdle);
     EXPECT_FALSE(a.editor.status.visible);
 }
@@ -162,9 +159,7 @@ TEST_F(UndoKeysWindow, TheMessageAtThePanelsFootNeverStandsOverAReport) {
 TEST_F(UndoKeysWindow, InDrawRoadModeTheModesPromptFollowsTheStepsMessage) {
     AppProbe a = startAsAdmin();
     placeSpot();
-    openDrawingPanel();
-    clickToggle(a.editor.drawing.drawRoad);
-    click(spotPixel(1));
+    beginRoad(1);
     undo();
     EXPECT_TRUE(statusShows(L"已撤销", sf::Color::Green));
     const StatusMessage& status = a.editor.status;
