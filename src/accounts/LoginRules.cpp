@@ -7,9 +7,10 @@
 namespace {
 
 // True when the typed text is exactly the stored GBK text. Text GBK cannot
-// hold never matches: its conversion would turn the character into "?".
+// hold never matches: its conversion would turn the character into "?", or
+// drop it, so that "bob" with a character beyond the BMP would be "bob".
 bool sameText(const std::string& stored, const sf::String& typed) {
-    const std::wstring wide = typed.toWideString();
+    const std::wstring wide = wideText(typed);
     return gbkCanEncode(wide) && wideToNarrow(wide) == stored;
 }
 

@@ -65,7 +65,7 @@ void handleScreenKeys(AppState& app, const sf::Event& event) {
         applyComparisonChoice(app, handleComparisonKeys(app.comparison, app.panel.body, event));
     if (!mapHistoryKeysReachMap(screen, app.tools, app.selection, app.editor.property.editing)) return;
     EditorSession session = editorSession(app);
-    if (handleMapHistoryKeys(session, event)) app.panel.title.setString(kAdminPanelTitle);
+    if (handleMapHistoryKeys(app.editor, session, event)) app.panel.title.setString(kAdminPanelTitle);
 }
 
 // A press with the left Shift key held picks a route spot, where the map is
@@ -76,6 +76,9 @@ void handleRoutePick(AppState& app, const sf::Event& event) {
     if (!app.seams.isKeyPressed(sf::Keyboard::LShift)) return;
     RouteSession session = routeSession(app);
     pickRouteSpot(session, toMap(app.window, app.views, {event.mouseButton.x, event.mouseButton.y}));
+    // The message at the resting panel's foot would stand over the route's
+    // hint or report (the drawing panel keeps its own).
+    if (!app.panel.routePickIdle && !isOpen(app.tools, ToolPanel::Drawing)) hideStatus(app.editor.status);
 }
 
 void handleMousePress(AppState& app, const sf::Event::MouseButtonEvent& press) {

@@ -7,6 +7,10 @@
 
 namespace {
 
+// Draw-road mode's prompts: before the start is picked, and after.
+const wchar_t* const kStartPrompt = L"选择起点";
+const wchar_t* const kEndPrompt = L"选择终点";
+
 sf::Vector2f wholeUnits(sf::Vector2f point) {
     return {static_cast<float>(truncateToInt(point.x)), static_cast<float>(truncateToInt(point.y))};
 }
@@ -20,7 +24,7 @@ void toggleMode(DrawingPanel& panel, EditorSession& session, DrawingMode mode, s
     if (wasOn) return;
     panel.mode = mode;
     if (mode == DrawingMode::PlaceSpot) panel.preview.setPosition(wholeUnits(mapPoint));
-    if (mode == DrawingMode::DrawRoad) showStatus(session.status, L"选择起点", sf::Color::Yellow);
+    if (mode == DrawingMode::DrawRoad) showStatus(session.status, kStartPrompt, sf::Color::Yellow);
 }
 
 // Returns whether the press was on one of the three switches.
@@ -62,7 +66,7 @@ bool pickRoadEnd(DrawingPanel& panel, EditorSession& session, sf::Vector2f mapPo
     if (!pickSpot(session.map, pick, mapPoint, session.info)) return false;
     if (pick.pickCount == 1) {
         session.info.console << pick.pickCount << std::endl;
-        showStatus(session.status, L"选择终点", sf::Color::Yellow);
+        showStatus(session.status, kEndPrompt, sf::Color::Yellow);
         pick.start = pick.lastPicked;
         return true;
     }
@@ -137,6 +141,10 @@ void resetDrawingPanel(DrawingPanel& panel, StatusMessage& status, MapModel& map
         hideStatus(status);
     }
     panel.mode = DrawingMode::None;
+}
+
+void addModePrompt(const DrawingPanel& panel, StatusMessage& status, const RoutePick& pick) {
+    if (panel.mode == DrawingMode::DrawRoad) addStatusPrompt(status, pick.pickCount == 0 ? kStartPrompt : kEndPrompt);
 }
 
 void movePlacementPreview(DrawingPanel& panel, sf::Vector2f mapPoint) {

@@ -34,6 +34,11 @@ void handleDrawingClick(DrawingPanel& panel, EditorSession& session, sf::Vector2
 // stale start completes a later road or route.
 void resetDrawingPanel(DrawingPanel& panel, StatusMessage& status, MapModel& map, RoutePick& pick);
 
+// In draw-road mode, follows the message just shown (an undo's, say) with
+// the mode's prompt for the pick as it stands, so the user still reads what
+// to click next; other modes add nothing.
+void addModePrompt(const DrawingPanel& panel, StatusMessage& status, const RoutePick& pick);
+
 // A mouse move at a map point: the preview follows it in place-spot mode.
 void movePlacementPreview(DrawingPanel& panel, sf::Vector2f mapPoint);
 

@@ -7,12 +7,16 @@
 
 struct StatusMessage {
     sf::Text text;
+    sf::Text prompt;  // yellow, after the text on the same line; empty for most messages
     bool visible = false;
 };
 
 void buildStatusMessage(StatusMessage& message, const sf::Font& font);
 
 void showStatus(StatusMessage& message, const sf::String& text, sf::Color colour);
+// Follows the visible message with a prompt that still holds (what the mode
+// in force asks for next), both written smaller when the line would not fit.
+void addStatusPrompt(StatusMessage& message, const sf::String& prompt);
 void hideStatus(StatusMessage& message);
 
 // Draws the message while it is visible.

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "map/MapFiles.h"
+#include "support/InterfaceCanvas.h"
 #include "support/MapRows.h"
 #include "support/Program.h"
 #include "support/RouteMap.h"
@@ -137,17 +138,13 @@ TEST_F(SettingsE2E, FullScreenOnAndOffLeavesA640By480TitledWindow) {
 // box drawn with each number from 0 to 100 in this process, the best match
 // wins. Returns -1 when nothing matches well.
 int readVolumeNumber(const Program& program, const sf::Image& shot) {
-    setenv("DISPLAY", program.display().c_str(), 1);  // drawing needs a graphics context
-    sf::Font font;
-    if (!font.loadFromFile(sourceDir() + "/fonts/MF-FangHei-Noncommercial-Regular.ttf")) return -1;
-    sf::RenderTexture canvas;
-    if (!canvas.create(640, 480)) return -1;
-    canvas.setView(sf::View(sf::FloatRect(0.f, 0.f, 800.f, 600.f)));
+    InterfaceCanvas canvas(program);
+    if (!canvas.ready()) return -1;
     sf::RectangleShape box({47.f, 40.f});
     box.setOrigin(50.f, 50.f);
     box.setPosition(275.f, 175.f);
     box.setFillColor(sf::Color::Green);
-    sf::Text number("", font, 25);
+    sf::Text number("", canvas.font(), 25);
     number.setFillColor(sf::Color::Yellow);
     number.setOrigin(65.f, 30.f);
     number.setPosition(290.f, 160.f);
@@ -155,17 +152,8 @@ int readVolumeNumber(const Program& program, const sf::Image& shot) {
     const sf::IntRect inside(181, 101, 36, 31);  // the box's inside, interface (226..271, 126..164)
     int best = -1, fewest = inside.width * inside.height;
     for (int n = 0; n <= 100; ++n) {
-        canvas.clear(sf::Color::Cyan);
-        canvas.draw(box);
         number.setString(std::to_string(n));
-        canvas.draw(number);
-        canvas.display();
-        const sf::Image drawn = canvas.getTexture().copyToImage();
-        int differing = 0;
-        for (int y = inside.top; y < inside.top + inside.height; ++y)
-            for (int x = inside.left; x < inside.left + inside.width; ++x)
-                differing += !nearColour(Program::windowPixel(shot, x, y),
-                                         drawn.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y)), 40);
+        const int differing = canvas.differingPixels(shot, inside, sf::Color::Cyan, {&box, &number});
         if (differing < fewest) fewest = differing, best = n;
     }
     return fewest * 20 < inside.width * inside.height ? best : -1;

@@ -60,10 +60,10 @@ done
 [ -n "$seen" ] || { tail -20 "$log"; fail "no login window from tools/start.sh"; }
 echo "tools/start.sh: login window after $seen s"
 xdotool mousemove $((x + 5)) $((y + 5)) click 1 sleep 0.2 key Escape
-wait $start || { tail -20 "$log"; fail "tools/start.sh ended with status $? after Escape"; }
+wait $start || { code=$?; tail -20 "$log"; fail "tools/start.sh ended with status $code after Escape"; }
 
 started=$SECONDS
-said=$(inside "$checkout/tools/package.sh" 2>&1) || { tail -20 <<<"$said"; fail "tools/package.sh failed"; }
+said=$(inside "$checkout/tools/package.sh" 2>&1) || { code=$?; tail -20 <<<"$said"; fail "tools/package.sh ended with status $code"; }
 deb=$(tail -1 <<<"$said")
 [[ $deb == *.deb ]] && [ -f "$tree$deb" ] || { tail -20 <<<"$said"; fail "tools/package.sh printed no package last"; }
 echo "tools/package.sh: $deb after $((SECONDS - started)) s"
