@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
+#include <random>
 
+#include "base/TextConvert.h"
 #include "route/Criterion.h"
 #include "route/RouteGraph.h"
+#include "route/RouteReport.h"
 #include "support/RouteMap.h"
 
 namespace {
@@ -22,6 +26,7 @@ struct OneRoad {
         road.type = type;
         road.length = 1234.f;
         road.speedLimit = 80;
+        road.congestion = 1.f;
     }
     int weight(Criterion c) const { return roadWeight(road, a, b, c); }
 };
@@ -91,20 +96,28 @@ TEST(RoadWeight, HugeValuesStopJustBelowTheNoRoadWeight) {
     EXPECT_EQ(road.weight(Criterion::Rating), 9);
 }
 
-TEST(RoadWeight, SpeedIsTheDrivingTimeAtTheLimitInWholeSeconds) {
+TEST(RoadWeight, SpeedIsTheDrivingTimeAtTheEffectiveSpeedInWholeSeconds) {
     const struct {
         float length;
         int limit;
+        float congestion;
         int seconds;
     } cases[] = {
-        // 55.53 s, 0.3 s, 999997.2 s, 1000000.8 s; then roads without a limit.
-        {1000.f, 60, 60},      {1234.f, 80, 55},           {10.f, 120, 1},           {-3e9f, 1, 1},
-        {277777.f, 1, 999997}, {277778.f, 1, kNoRoad - 1}, {1000.f, 0, kNoRoad - 1}, {1000.f, -40, kNoRoad - 1}};
+        // Free-flowing: 60 s, 55.53 s, 0.3 s, 999997.2 s, 1000000.8 s.
+        {1000.f, 60, 1.f, 60}, {1234.f, 80, 1.f, 55}, {10.f, 120, 1.f, 1}, {-3e9f, 1, 1.f, 1},
+        {277777.f, 1, 1.f, 999997}, {277778.f, 1, 1.f, kNoRoad - 1},
+        // Slowed by congestion: at half the limit twice as long, 111.06 s, 240 s.
+        {1000.f, 60, 0.5f, 120}, {1234.f, 80, 0.5f, 111}, {1000.f, 60, 0.25f, 240},
+        // A standstill or no usable limit cannot be timed.
+        {1000.f, 60, 0.f, kNoRoad - 1}, {1000.f, 60, -0.5f, kNoRoad - 1},
+        {1000.f, 0, 1.f, kNoRoad - 1}, {1000.f, -40, 1.f, kNoRoad - 1}, {1000.f, -40, -1.f, kNoRoad - 1}};
     for (const auto& c : cases) {
         OneRoad road(0.f, 0.f, 3, 3);
         road.road.length = c.length;
         road.road.speedLimit = c.limit;
-        EXPECT_EQ(road.weight(Criterion::Speed), c.seconds) << c.length << " m at " << c.limit << " km/h";
+        road.road.congestion = c.congestion;
+        EXPECT_EQ(road.weight(Criterion::Speed), c.seconds)
+            << c.length << " m at " << c.limit << " km/h × " << c.congestion;
     }
 }
 
@@ -252,4 +265,58 @@ TEST_F(RouteChoice, CostAndRatingPreferCheapAndWellRatedSpots) {
     EXPECT_EQ(routeUnder(Criterion::Distance, s, e), (std::vector<int>{s, dear, e}));
     EXPECT_EQ(routeUnder(Criterion::Cost, s, e), (std::vector<int>{s, cheap, e}));
     EXPECT_EQ(routeUnder(Criterion::Rating, s, e), (std::vector<int>{s, cheap, e}));
+}
+
+namespace {
+
+// The report's driving time of the route the graph gives, and its road count.
+struct Drive {
+    bool found = false;
+    float hours = 0.f;
+    int roads = 0;
+};
+
+Drive driveFrom(RouteMap& m, int start, int end) {
+    const WalkedRoute route = searchAndWalk(*m.graph, start, end);
+    RouteReport report = beginReport(m.spotAt(start));
+    for (const RouteStep& step : route.steps) recordStep(report, m.spotAt(step.to), m.roadAt(step.road));
+    return {route.found, report.drivingTime, static_cast<int>(route.steps.size())};
+}
+
+}  // namespace
+
+// Over random maps, each road at its own congestion (some at a standstill),
+// the 速度优先 route is never slower to drive, by the report's own figure, than
+// another criterion's route between the same two spots: at most one second a
+// road slower, from the weights' whole seconds.
+TEST(SpeedRoute, IsNeverSlowerToDriveThanAnotherCriterionsRoute) {
+    std::mt19937 random(30);
+    auto below = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    for (int trial = 0; trial < 40; ++trial) {
+        RouteMap m;
+        const int spots = 5 + trial % 12;
+        for (int i = 0; i < spots; ++i) m.spot(std::to_string(below(100)), 1 + below(5));
+        for (int i = 0; i < 2 * spots; ++i)
+            m.road(100 + below(5000), 1 + below(spots), 1 + below(spots), below(2) ? kHighway : kOrdinary,
+                   20 + below(101));
+        m.build();
+        for (int n = 1; n <= m.map->roadCount; ++n)
+            m.roadAt(n).congestion = below(20) == 0 ? 0.f : (1 + below(100)) / 100.f;
+
+        std::vector<Drive> drives[kCriterionCount];
+        for (Criterion c : kCriteria) {
+            buildGraph(*m.graph, *m.map, c);
+            for (int s = 1; s <= spots; ++s)
+                for (int e = 1; e <= spots; ++e)
+                    if (s != e) drives[criterionIndex(c)].push_back(driveFrom(m, s, e));
+        }
+        const std::vector<Drive>& speed = drives[criterionIndex(Criterion::Speed)];
+        for (Criterion c : kCriteria)
+            for (std::size_t pair = 0; pair < speed.size(); ++pair) {
+                const Drive& other = drives[criterionIndex(c)][pair];
+                if (!speed[pair].found || std::isinf(other.hours)) continue;
+                ASSERT_LE(speed[pair].hours, other.hours + speed[pair].roads / 3600.f + 1e-5f)
+                    << "map " << trial << ", pair " << pair << ", against " << consoleText(criterionCaption(c));
+            }
+    }
 }
