@@ -16,6 +16,9 @@ std::wstring hoursText(double hours) { return narrowToWide(fixedToText(hours, 2)
 
 std::wstring wholeText(int value) { return narrowToWide(intToText(value)); }
 
+// The cost as a spot's panel writes one: 1039.5 gives "1039.5", 1040 "1040".
+std::wstring costText(double yuan) { return narrowToWide(floatToText(yuan)); }
+
 // A road at a standstill (coefficient 0) or without a speed limit makes the
 // driving time infinite or undefined; the report says so instead of "inf".
 std::wstring drivingLine(float hours) {
@@ -28,13 +31,13 @@ std::wstring drivingLine(float hours) {
 RouteReport beginReport(const Spot& start) {
     RouteReport report;
     report.startName = start.name.toWideString();
-    report.costSum = truncateToInt(start.cost);
+    report.costSum = start.cost;
     return report;
 }
 
 void recordStep(RouteReport& report, const Spot& to, const Road& road) {
     report.routeList += L"\n-->(拥堵系数:" + congestionText(road.congestion) + L")\n" + to.name.toWideString();
-    report.costSum = truncateToInt(static_cast<float>(report.costSum) + to.cost);
+    report.costSum += to.cost;
     report.lengthSum = truncateToInt(static_cast<float>(report.lengthSum) + road.length);
     // The limit in metres per hour is formed in 64 bits: an absurd limit in
     // the roads file must not wrap round to a negative speed.
@@ -49,5 +52,5 @@ std::wstring reportText(const RouteReport& report, const Spot& start, const Spot
            L"\n最短距离为" + wholeText(report.lengthSum) + L"m" + L"\n\n驾车\n" + drivingLine(report.drivingTime) +
            L"\n\n步行(" + wholeText(kWalkingSpeedKmh) + kSpeedUnit + L")\n预计耗时 " +
            hoursText(report.lengthSum / (kWalkingSpeedKmh * 1000.0)) + L"小时" + L"\n\n花销\n预计花费 " +
-           wholeText(report.costSum) + kCostUnit + L"\n\n行走路径是\n" + report.startName + report.routeList;
+           costText(report.costSum) + kCostUnit + L"\n\n行走路径是\n" + report.startName + report.routeList;
 }
