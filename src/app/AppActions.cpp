@@ -11,7 +11,7 @@ namespace {
 void toggleFullScreen(AppState& app) {
     app.settings.fullScreenOn = switchWindowMode(app.window, !app.settings.fullScreenOn, app.contextSettings,
                                                  console(app), app.windowModeWarned);
-    app.frame.pointer.mouseHeld = false;
+    endDrag(app.frame.pointer);
     releaseVolumeKnob(app.settings);
 }
 

@@ -87,7 +87,7 @@ void handleMousePress(AppState& app, const sf::Event::MouseButtonEvent& press) {
 
 void handleMouseRelease(AppState& app, const sf::Event::MouseButtonEvent& release) {
     if (!isDragButton(release.button)) return;
-    app.frame.pointer.mouseHeld = false;
+    endDrag(app.frame.pointer);
     releaseVolumeKnob(app.settings);
 }
 

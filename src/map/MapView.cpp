@@ -49,6 +49,11 @@ void beginDrag(MapViews& views, PointerState& pointer, const sf::RenderTarget& t
     views.panelAnchorY = toInterface(target, views, pixel).y;
 }
 
+void endDrag(PointerState& pointer) {
+    pointer.mouseHeld = false;
+    pointer.panelDrag = false;
+}
+
 void dragStep(MapViews& views, sf::RenderTarget& target, sf::Vector2i pixel, PointerState& pointer,
               SidePanel& panel) {
     const sf::Vector2f delta = views.dragAnchor - toMap(target, views, pixel);

@@ -14,7 +14,7 @@ const sf::Vector2f kHomeCentre(450.f, 450.f);
 // The mouse buttons as the drag sees them.
 struct PointerState {
     bool mouseHeld = false;  // a left, right or middle button is down
-    bool panelDrag = false;  // the last drag was over the side panel; blocks wheel zoom
+    bool panelDrag = false;  // the drag under way is over the side panel; ends with the button
 };
 
 struct MapViews {
@@ -40,6 +40,10 @@ bool isDragButton(sf::Mouse::Button button);
 
 // A press of a drag button: the mouse is held, and the drag anchors are set.
 void beginDrag(MapViews& views, PointerState& pointer, const sf::RenderTarget& target, sf::Vector2i pixel);
+
+// A release of a drag button, or a window that lost it: no button is held
+// and no drag goes on, so the wheel zooms again.
+void endDrag(PointerState& pointer);
 
 // The drag part of a mouse move on a screen whose map may move: while a
 // button is held, pans the map so the grabbed point stays under the cursor,

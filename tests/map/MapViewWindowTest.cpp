@@ -132,22 +132,25 @@ TEST_F(MapViewWindow, WheelDoesNothingWhileAButtonIsHeld) {
     EXPECT_EQ(zoom(), 2.1f);
 }
 
-TEST_F(MapViewWindow, ADragOverTheSidePanelBlocksTheWheelUntilTheNextDragOverTheMap) {
+TEST_F(MapViewWindow, AfterAReportIsScrolledTheWheelZoomsOnceTheButtonIsReleased) {
     AppProbe a = startAsUser();
-    rightDrag({200, 200}, {450, 200});
-    EXPECT_TRUE(a.frame.pointer.panelDrag);
-    scrollWheel(-1.f);
+    showRoute11To25();
+    press({500, 300});
+    moveMouse({500, 200});
+    ASSERT_TRUE(a.frame.pointer.panelDrag);
+    scrollWheel(-1.f);  // the drag goes on
     EXPECT_EQ(zoom(), 2.f);
 
-    // A press and release without a move clears nothing.
-    click({200, 200}, sf::Mouse::Right);
-    scrollWheel(-1.f);
-    EXPECT_EQ(zoom(), 2.f);
-
-    rightDrag({200, 200}, {210, 200});
+    release({500, 200});
     EXPECT_FALSE(a.frame.pointer.panelDrag);
     scrollWheel(-1.f);
     EXPECT_EQ(zoom(), 2.1f);
+    EXPECT_EQ(size(), sizeAt(2.1f));
+
+    // So after a drag with any button that ends over the panel.
+    rightDrag({200, 200}, {450, 200});
+    scrollWheel(1.f);
+    EXPECT_EQ(zoom(), 2.1f - 0.1f);
 }
 
 // ---- dragging ----
