@@ -1,7 +1,5 @@
 #include "map/MapView.h"
 
-#include <algorithm>
-
 sf::Vector2f toMap(const sf::RenderTarget& target, const MapViews& views, sf::Vector2i pixel) {
     return target.mapPixelToCoords(pixel, views.mapView);
 }
@@ -63,11 +61,7 @@ void dragStep(MapViews& views, sf::RenderTarget& target, sf::Vector2i pixel, Poi
     if (insidePanel(panel, interfacePoint)) {
         pointer.panelDrag = true;
         if (panel.scrollMode) {
-            const float up = views.panelAnchorY - interfacePoint.y;
-            const sf::Vector2f title = panel.title.getPosition();
-            const sf::Vector2f body = panel.body.getPosition();
-            panel.title.setPosition(title.x, std::min(title.y - up, kPanelTitleHomeY));
-            panel.body.setPosition(body.x, std::min(body.y - up, kPanelBodyHomeY));
+            scrollPanelTexts(panel, views.panelAnchorY - interfacePoint.y);
             views.panelAnchorY = interfacePoint.y;
         }
         return;

@@ -47,7 +47,7 @@ void endDrag(PointerState& pointer);
 
 // The drag part of a mouse move on a screen whose map may move: while a
 // button is held, pans the map so the grabbed point stays under the cursor,
-// or, over the side panel in scroll mode, moves the panel texts vertically
-// (never below their home heights).
+// or, over the side panel in scroll mode, scrolls the panel texts
+// (scrollPanelTexts).
 void dragStep(MapViews& views, sf::RenderTarget& target, sf::Vector2i pixel, PointerState& pointer,
               SidePanel& panel);

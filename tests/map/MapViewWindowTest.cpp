@@ -2,6 +2,8 @@
 // mode and re-centring.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "settings/HelpTexts.h"
 #include "support/AppFixture.h"
 #include "support/Events.h"
@@ -244,6 +246,28 @@ TEST_F(MapViewWindow, InScrollModeTheReportFollowsTheCursorUpAndStopsAtItsHomeHe
     rightDrag({100, 100}, {300, 300});
     EXPECT_EQ(centre(), mapCentre);
     EXPECT_EQ(a.panel.body.getPosition(), sf::Vector2f(510.f, 7.5f));
+}
+
+TEST_F(MapViewWindow, TheReportScrollsUpUntilItsLastLineReachesThePanelTop) {
+    AppProbe a = startAsUser();
+    showRoute11To25();
+    const sf::Text& body = a.panel.body;
+    const std::wstring text = body.getString().toWideString();
+    const float spacing = body.getFont()->getLineSpacing(body.getCharacterSize());
+    const float lastLineAtTop = -spacing * static_cast<float>(std::count(text.begin(), text.end(), L'\n'));
+
+    for (int i = 0; i < 8; ++i) {  // 8 drags of 587.5 units, far more than the report
+        press({500, 470});
+        moveMouse({500, 0});
+        release({500, 0});
+    }
+    EXPECT_NEAR(body.getPosition().y, lastLineAtTop, 1e-3);
+    EXPECT_NEAR(a.panel.title.getPosition().y, lastLineAtTop - 65.f, 1e-3);  // the two move together
+
+    press({500, 100});  // it comes down again at once
+    moveMouse({500, 120});
+    EXPECT_NEAR(body.getPosition().y, lastLineAtTop + 25.f, 1e-3);
+    release({500, 120});
 }
 
 TEST_F(MapViewWindow, AClickOnTheMapEndsScrollModeAndPutsThePanelTextsBack) {
