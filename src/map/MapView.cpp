@@ -24,6 +24,11 @@ void recentre(MapViews& views, sf::RenderTarget& target) {
     target.setView(views.mapView);
 }
 
+void fitToWindow(MapViews& views, sf::RenderTarget& target) {
+    applyZoom(views, target);
+    target.setView(views.mapView);
+}
+
 void zoomStep(MapViews& views, sf::RenderTarget& target, float delta) {
     // Single-precision steps of 0.1 drift a little off exact tenths; the caps
     // catch the drift (ten steps out from 2 stay just below 3).

@@ -31,6 +31,11 @@ sf::Vector2f toInterface(const sf::RenderTarget& target, const MapViews& views, 
 // Home position: centre (450, 450), zoom 2; the map view becomes current.
 void recentre(MapViews& views, sf::RenderTarget& target);
 
+// Sizes the map view for the target's present window at the current zoom,
+// the centre kept; the map view becomes current. For a window made anew in
+// another size, so the map keeps its place and scale under the pointer.
+void fitToWindow(MapViews& views, sf::RenderTarget& target);
+
 // One wheel step, d being the scroll delta: towards the user zooms out by
 // 0.1 up to 3, away zooms in down to 0.3. Zooms about the view centre.
 void zoomStep(MapViews& views, sf::RenderTarget& target, float delta);

@@ -5,6 +5,7 @@
 
 #include "settings/HelpTexts.h"
 #include "support/AppFixture.h"
+#include "support/Events.h"
 
 namespace {
 
@@ -211,6 +212,33 @@ TEST_F(SettingsPageWindow, FullScreenWhere640By480IsNotOfferedFillsTheScreen) {
     clickRect(page().fullScreen);
     EXPECT_EQ(a.window.getSize(), sf::Vector2u(640, 480));
     EXPECT_EQ(colourAt(frame(), insideRect(page().fullScreen)), sf::Color::Red);
+}
+
+// 画面全屏 on, H, 画面全屏 off: the map has the centre and zoom it had before
+// the switch, for the window it has now, so the pointer finds the spots
+// where they are drawn.
+TEST_F(SettingsPageWindow, SwitchingFullScreenKeepsTheMapsCentreAndZoom) {
+    AppProbe a = startAsUser();
+    send(wheel(-1.f));
+    openPage();
+    clickRect(page().fullScreen);
+    ASSERT_EQ(a.window.getSize(), sf::Vector2u(1024, 768));
+    EXPECT_EQ(a.views.mapView.getCenter(), sf::Vector2f(450.f, 450.f));
+    EXPECT_EQ(a.views.mapView.getSize(), sf::Vector2f(1024.f, 768.f) * (2.f + 0.1f));
+
+    send(keyPress(sf::Keyboard::H));
+    clickRect(page().fullScreen);
+    ASSERT_EQ(a.window.getSize(), sf::Vector2u(640, 480));
+    EXPECT_EQ(a.views.zoom, 2.f);
+    EXPECT_EQ(a.views.mapView.getSize(), sf::Vector2f(1280.f, 960.f));
+    EXPECT_EQ(a.window.getView().getSize(), sf::Vector2f(1280.f, 960.f));
+    // The home position's pixels: map x = 2 × pixel x − 190, map y = 2 × pixel y − 30.
+    clickRect(probe().toolButtons.settings);
+    for (const auto& [pixel, point] : {std::pair{sf::Vector2i(0, 0), sf::Vector2f(-190.f, -30.f)},
+                                       std::pair{sf::Vector2i(320, 240), sf::Vector2f(450.f, 450.f)}}) {
+        EXPECT_NEAR(mapPoint(pixel).x, point.x, 1e-3) << pixel.x;
+        EXPECT_NEAR(mapPoint(pixel).y, point.y, 1e-3) << pixel.y;
+    }
 }
 
 }  // namespace
