@@ -5,13 +5,14 @@
 
 namespace {
 
-// The views stay as they are; the drawing sets them on the new window. The
-// release of the press that asked for the switch goes to the old window, so
-// no button counts as held afterwards.
+// The map keeps its centre and zoom, sized for the new window. The release
+// of the press that asked for the switch goes to the old window, so no
+// button counts as held afterwards.
 void toggleFullScreen(AppState& app) {
     app.settings.fullScreenOn = switchWindowMode(app.window, !app.settings.fullScreenOn, app.contextSettings,
                                                  console(app), app.windowModeWarned);
-    app.frame.pointer.mouseHeld = false;
+    fitToWindow(app.views, app.window);
+    endDrag(app.frame.pointer);
     releaseVolumeKnob(app.settings);
 }
 

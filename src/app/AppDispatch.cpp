@@ -92,7 +92,7 @@ void handleMousePress(AppState& app, const sf::Event::MouseButtonEvent& press) {
 
 void handleMouseRelease(AppState& app, const sf::Event::MouseButtonEvent& release) {
     if (!isDragButton(release.button)) return;
-    app.frame.pointer.mouseHeld = false;
+    endDrag(app.frame.pointer);
     releaseVolumeKnob(app.settings);
     if (release.button != sf::Mouse::Left) return;
     const std::optional<Criterion> chosen =

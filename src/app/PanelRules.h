@@ -51,7 +51,7 @@ bool mapClicksReachHitTests(Screen screen, const ToolPanels& tools, const Select
 // screen while the map is on screen and no property edit takes the keys.
 bool mapHistoryKeysReachMap(Screen screen, const ToolPanels& tools, const Selection& selection, bool editing);
 
-// The wheel zooms on a map screen while no button is held and the last drag
-// was not over the side panel; on the administrator screen not while a page
-// covers the map.
+// The wheel zooms on a map screen while no button is held and no drag goes
+// on over the side panel; on the administrator screen not while a page covers
+// the map.
 bool wheelZooms(Screen screen, const ToolPanels& tools, const PointerState& pointer);

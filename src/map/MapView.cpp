@@ -37,6 +37,11 @@ void recentre(MapViews& views, sf::RenderTarget& target) {
     target.setView(views.mapView);
 }
 
+void fitToWindow(MapViews& views, sf::RenderTarget& target) {
+    applyZoom(views, target);
+    target.setView(views.mapView);
+}
+
 void zoomStep(MapViews& views, sf::RenderTarget& target, float delta) {
     // Single-precision steps of 0.1 drift a little off exact tenths; the caps
     // catch the drift (ten steps out from 2 stay just below 3).
@@ -58,6 +63,11 @@ void beginDrag(MapViews& views, PointerState& pointer, const sf::RenderTarget& t
     pointer.mouseHeld = true;
     views.dragAnchor = toMap(target, views, pixel);
     views.panelAnchorY = toInterface(target, views, pixel).y;
+}
+
+void endDrag(PointerState& pointer) {
+    pointer.mouseHeld = false;
+    pointer.panelDrag = false;
 }
 
 void dragStep(MapViews& views, sf::RenderTarget& target, sf::Vector2i pixel, PointerState& pointer,

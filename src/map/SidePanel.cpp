@@ -2,6 +2,21 @@
 
 #include <algorithm>
 
+namespace {
+
+// The interface y of the top of the text's last line (a line break at the
+// very end opens no line of its own).
+float lastLineTop(const sf::Text& text) {
+    const sf::String string = text.getString();
+    std::size_t end = string.getSize();
+    if (end > 0 && string[end - 1] == '\n') --end;
+    std::size_t start = end;
+    while (start > 0 && string[start - 1] != '\n') --start;
+    return text.findCharacterPos(start).y;
+}
+
+}  // namespace
+
 void buildSidePanel(SidePanel& panel, const sf::Font& font, const sf::String& helpText) {
     panel.rect.setSize(sf::Vector2f(400.f, 800.f));
     panel.rect.setPosition(kPanelLeft, 0.f);
@@ -25,6 +40,8 @@ bool insidePanel(const SidePanel& panel, sf::Vector2f interfacePoint) {
 }
 
 void scrollPanelTexts(SidePanel& panel, float up) {
+    const float room = lastLineTop(panel.body) - panel.rect.getGlobalBounds().top;
+    up = std::min(up, std::max(room, 0.f));
     const sf::Vector2f title = panel.title.getPosition();
     const sf::Vector2f body = panel.body.getPosition();
     panel.title.setPosition(title.x, std::min(title.y - up, kPanelTitleHomeY));

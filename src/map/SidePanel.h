@@ -24,8 +24,10 @@ void buildSidePanel(SidePanel& panel, const sf::Font& font, const sf::String& he
 // True when an interface-view point belongs to the panel rather than the map.
 bool insidePanel(const SidePanel& panel, sf::Vector2f interfacePoint);
 
-// Moves the title and body up by the distance (down when negative), never
-// below their home heights.
+// Moves the title and body up by the given interface units (down when
+// negative) together: never below their home heights, and up only until the
+// body's last line reaches the top of the panel, so a report never scrolls
+// out of sight.
 void scrollPanelTexts(SidePanel& panel, float up);
 
 // Ends scroll mode and puts the title and body back at their home heights,

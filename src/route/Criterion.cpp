@@ -25,12 +25,15 @@ constexpr CriterionNames kNames[kCriterionCount] = {
     {L"客户评价", L"(评价优先)"}, {L"高速优先", L"(高速优先)"}, {L"普通优先", L"(普通优先)"},
     {L"路径最少", L"(路径最少)"}};
 
-// Whole seconds to drive the road at its limit (metres × 3.6 / km/h), at
-// least 1. A road without a usable limit cannot be timed: it gets the
-// heaviest weight, so a route uses it only when nothing else connects.
+// Whole seconds to drive the road at its effective speed, the limit slowed by
+// its congestion (metres × 3.6 / km/h), at least 1: the time the report adds
+// up, so the quickest route by this weight is the quickest the report shows.
+// A road at a standstill or without a usable limit cannot be timed: it gets
+// the heaviest weight, so a route uses it only when nothing else connects.
 int drivingSeconds(const Road& road) {
-    if (road.speedLimit <= 0) return kHeaviestRoad;
-    const double seconds = std::trunc(static_cast<double>(road.length) * 3.6 / road.speedLimit);
+    const double speedKmh = static_cast<double>(road.speedLimit) * road.congestion;
+    if (road.speedLimit <= 0 || !(speedKmh > 0.0)) return kHeaviestRoad;
+    const double seconds = std::trunc(static_cast<double>(road.length) * 3.6 / speedKmh);
     if (!(seconds < kHeaviestRoad)) return kHeaviestRoad;
     if (seconds < 1.0) return 1;  // also a negative length, before it could overflow the conversion
     return static_cast<int>(seconds);

@@ -24,8 +24,9 @@ const wchar_t* criterionCaption(Criterion c);
 
 // The weight of a cell that no road joins; no road ever weighs this much.
 constexpr int kNoRoad = 999999;
-// The heaviest weight a road can have: a road without a usable speed limit
-// under speed, and the cap of every weight, so each road stays in the graph.
+// The heaviest weight a road can have: a road at a standstill or without a
+// usable speed limit under speed, and the cap of every weight, so each road
+// stays in the graph.
 constexpr int kHeaviestRoad = kNoRoad - 1;
 
 // Seven exclusive flags, by criterionIndex; distance is the default.
@@ -35,7 +36,8 @@ struct RouteCriterion {
 
 // The weight of a road between spots a and b under the criterion, at most
 // kHeaviestRoad; the same in both directions. Speed weighs the driving time at
-// the limit in whole seconds (at least 1); rating weighs 11 minus the two
+// the limit times the road's congestion coefficient in whole seconds (at
+// least 1); rating weighs 11 minus the two
 // ratings, each taken in 1..5, so two 5-star spots give 1 and two 1-star 9.
 int roadWeight(const Road& road, const Spot& a, const Spot& b, Criterion c);
 

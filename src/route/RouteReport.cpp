@@ -21,13 +21,13 @@ std::wstring wholeText(int value) { return narrowToWide(intToText(value)); }
 RouteReport beginReport(const Spot& start) {
     RouteReport report;
     report.startName = start.name.toWideString();
-    report.costSum = truncateToInt(start.cost);
+    report.costSum = start.cost;
     return report;
 }
 
 void recordStep(RouteReport& report, const Spot& to, const Road& road) {
     report.routeList += L"\n-->(拥堵系数:" + congestionText(road.congestion) + L")\n" + to.name.toWideString();
-    report.costSum = truncateToInt(static_cast<float>(report.costSum) + to.cost);
+    report.costSum += to.cost;
     report.lengthSum = truncateToInt(static_cast<float>(report.lengthSum) + road.length);
     // The limit in metres per hour is formed in 64 bits: an absurd limit in
     // the roads file must not wrap round to a negative speed.
@@ -46,7 +46,10 @@ std::wstring drivingText(const RouteReport& report) {
     return hoursText(report.drivingTime) + L"小时";
 }
 
-std::wstring costText(const RouteReport& report) { return wholeText(report.costSum) + kCostUnit; }
+// The cost as a spot's panel writes one: 1039.5 gives "1039.5", 1040 "1040".
+std::wstring costText(const RouteReport& report) {
+    return narrowToWide(floatToText(static_cast<float>(report.costSum))) + kCostUnit;
+}
 
 std::wstring reportText(const RouteReport& report, const Spot& start, const Spot& end, const std::wstring& tag) {
     return L"从\n" + start.name.toWideString() + L"\n到\n" + end.name.toWideString() + L"\n\n" + tag +

@@ -9,7 +9,7 @@
 struct RouteReport {
     std::wstring startName;
     std::wstring routeList;  // one "-->(拥堵系数:k)" line and one spot name per step
-    int costSum = 0;         // yuan, every spot of the route
+    double costSum = 0.0;    // yuan, every spot of the route, fractions kept
     int lengthSum = 0;       // metres
     float drivingTime = 0.f; // hours
 };

@@ -2,6 +2,8 @@
 // mode and re-centring.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "settings/HelpTexts.h"
 #include "support/AppFixture.h"
 #include "support/Events.h"
@@ -132,22 +134,20 @@ TEST_F(MapViewWindow, WheelDoesNothingWhileAButtonIsHeld) {
     EXPECT_EQ(zoom(), 2.1f);
 }
 
-TEST_F(MapViewWindow, ADragOverTheSidePanelBlocksTheWheelUntilTheNextDragOverTheMap) {
+TEST_F(MapViewWindow, AfterAReportIsScrolledTheWheelZoomsOnceTheButtonIsReleased) {
     AppProbe a = startAsUser();
-    rightDrag({200, 200}, {450, 200});
-    EXPECT_TRUE(a.frame.pointer.panelDrag);
-    scrollWheel(-1.f);
+    showRoute11To25();
+    press({500, 300});
+    moveMouse({500, 200});
+    ASSERT_TRUE(a.frame.pointer.panelDrag);
+    scrollWheel(-1.f);  // the drag goes on
     EXPECT_EQ(zoom(), 2.f);
 
-    // A press and release without a move clears nothing.
-    click({200, 200}, sf::Mouse::Right);
-    scrollWheel(-1.f);
-    EXPECT_EQ(zoom(), 2.f);
-
-    rightDrag({200, 200}, {210, 200});
+    release({500, 200});
     EXPECT_FALSE(a.frame.pointer.panelDrag);
     scrollWheel(-1.f);
     EXPECT_EQ(zoom(), 2.1f);
+    EXPECT_EQ(size(), sizeAt(2.1f));
 }
 
 // ---- dragging ----
@@ -241,6 +241,21 @@ TEST_F(MapViewWindow, InScrollModeTheReportFollowsTheCursorUpAndStopsAtItsHomeHe
     rightDrag({100, 100}, {300, 300});
     EXPECT_EQ(centre(), mapCentre);
     EXPECT_EQ(a.panel.body.getPosition(), sf::Vector2f(510.f, 7.5f));
+}
+
+TEST_F(MapViewWindow, TheReportScrollsUpUntilItsLastLineReachesThePanelTop) {
+    AppProbe a = startAsUser();
+    showRoute11To25();
+    const sf::Text& body = a.panel.body;
+    const std::wstring text = body.getString().toWideString();
+    const float lastLineAtTop = -body.getFont()->getLineSpacing(body.getCharacterSize()) *
+                                static_cast<float>(std::count(text.begin(), text.end(), L'\n'));
+    for (int i = 0; i < 8; ++i) rightDrag({500, 470}, {500, 0});  // 8 × 587.5 units, far more than the report
+    EXPECT_NEAR(body.getPosition().y, lastLineAtTop, 1e-3);
+    EXPECT_NEAR(a.panel.title.getPosition().y, lastLineAtTop - 65.f, 1e-3);  // the two move together
+
+    rightDrag({500, 100}, {500, 120});  // it comes down again at once
+    EXPECT_NEAR(body.getPosition().y, lastLineAtTop + 25.f, 1e-3);
 }
 
 TEST_F(MapViewWindow, AClickOnTheMapEndsScrollModeAndPutsThePanelTextsBack) {

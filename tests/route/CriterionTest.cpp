@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
+#include <random>
 
+#include "base/TextConvert.h"
 #include "route/Criterion.h"
 #include "route/RouteGraph.h"
+#include "route/RouteReport.h"
 #include "support/RouteMap.h"
 
 namespace {
@@ -22,6 +26,7 @@ struct OneRoad {
         road.type = type;
         road.length = 1234.f;
         road.speedLimit = 80;
+        road.congestion = 1.f;
     }
     int weight(Criterion c) const { return roadWeight(road, a, b, c); }
 };
@@ -105,6 +110,20 @@ TEST(RoadWeight, SpeedIsTheDrivingTimeAtTheLimitInWholeSeconds) {
         road.road.length = c.length;
         road.road.speedLimit = c.limit;
         EXPECT_EQ(road.weight(Criterion::Speed), c.seconds) << c.length << " m at " << c.limit << " km/h";
+    }
+}
+
+TEST(RoadWeight, SpeedSlowsTheLimitByTheCongestion) {
+    // 1000 m at 60 km/h: 60 s free-flowing, twice as long at half the speed;
+    // a standstill cannot be timed.
+    const std::pair<float, int> cases[] = {
+        {1.f, 60}, {0.5f, 120}, {0.25f, 240}, {0.f, kNoRoad - 1}, {-0.5f, kNoRoad - 1}};
+    for (const auto& [congestion, seconds] : cases) {
+        OneRoad road(0.f, 0.f, 3, 3);
+        road.road.length = 1000.f;
+        road.road.speedLimit = 60;
+        road.road.congestion = congestion;
+        EXPECT_EQ(road.weight(Criterion::Speed), seconds) << congestion;
     }
 }
 
@@ -252,4 +271,48 @@ TEST_F(RouteChoice, CostAndRatingPreferCheapAndWellRatedSpots) {
     EXPECT_EQ(routeUnder(Criterion::Distance, s, e), (std::vector<int>{s, dear, e}));
     EXPECT_EQ(routeUnder(Criterion::Cost, s, e), (std::vector<int>{s, cheap, e}));
     EXPECT_EQ(routeUnder(Criterion::Rating, s, e), (std::vector<int>{s, cheap, e}));
+}
+
+namespace {
+
+// The report's driving time of the route the graph gives (infinite when there
+// is none) and its road count.
+std::pair<float, int> drive(RouteMap& m, int start, int end) {
+    const WalkedRoute route = searchAndWalk(*m.graph, start, end);
+    RouteReport report = beginReport(m.spotAt(start));
+    for (const RouteStep& step : route.steps) recordStep(report, m.spotAt(step.to), m.roadAt(step.road));
+    return {route.found ? report.drivingTime : INFINITY, static_cast<int>(route.steps.size())};
+}
+
+}  // namespace
+
+// Over random maps, each road at its own congestion (some at a standstill),
+// the 速度优先 route is never slower to drive, by the report's own figure, than
+// another criterion's route between the same two spots: at most one second a
+// road slower, from the weights' whole seconds.
+TEST(SpeedRoute, IsNeverSlowerToDriveThanAnotherCriterionsRoute) {
+    std::mt19937 random(30);
+    auto below = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    for (int trial = 0; trial < 40; ++trial) {
+        RouteMap m;
+        const int spots = 5 + trial % 12;
+        for (int i = 0; i < spots; ++i) m.spot(std::to_string(below(100)), 1 + below(5));
+        for (int i = 0; i < 2 * spots; ++i)
+            m.road(100 + below(5000), 1 + below(spots), 1 + below(spots), below(2) ? kHighway : kOrdinary,
+                   20 + below(101));
+        m.build();
+        for (int n = 1; n <= m.map->roadCount; ++n) m.roadAt(n).congestion = below(20) ? (1 + below(100)) / 100.f : 0.f;
+        std::vector<std::pair<float, int>> fastest;
+        buildGraph(*m.graph, *m.map, Criterion::Speed);
+        for (int s = 1; s <= spots; ++s)
+            for (int e = 1; e <= spots; ++e) fastest.push_back(drive(m, s, e));
+        for (Criterion c : kCriteria) {
+            buildGraph(*m.graph, *m.map, c);
+            for (int s = 1, pair = 0; s <= spots; ++s)
+                for (int e = 1; e <= spots; ++e, ++pair)
+                    ASSERT_LE(fastest[pair].first, drive(m, s, e).first + fastest[pair].second / 3600.f + 1e-5f)
+                        << "map " << trial << ", " << s << " → " << e << ", "
+                        << consoleText(criterionCaption(c));
+        }
+    }
 }

@@ -48,7 +48,8 @@ protected:
     }
 
     // The report of 11 -> 25 as the side panel must show it, line by line,
-    // with this run's congestion coefficients.
+    // with this run's congestion coefficients; the cost is the exact sum
+    // 2 + 35.5 + 88 + 15 + 588 + 5 + 12.5.
     std::vector<std::wstring> expectedReport11To25() const {
         float driving = 0.f;
         std::vector<std::wstring> steps;
@@ -60,7 +61,7 @@ protected:
         }
         std::vector<std::wstring> report{L"从", L"东湖支行", L"到", L"小面馆", L"", L"(距离优先)", L"最短距离为5940m",
                                          L"", L"驾车", L"预计耗时 " + printed("%.2f", driving) + L"小时", L"",
-                                         L"步行(3千米/时)", L"预计耗时 1.98小时", L"", L"花销", L"预计花费 745元", L"",
+                                         L"步行(3千米/时)", L"预计耗时 1.98小时", L"", L"花销", L"预计花费 746元", L"",
                                          L"行走路径是", L"东湖支行"};
         report.insert(report.end(), steps.begin(), steps.end());
         return report;

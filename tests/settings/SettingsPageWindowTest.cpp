@@ -5,6 +5,7 @@
 
 #include "settings/HelpTexts.h"
 #include "support/AppFixture.h"
+#include "support/Events.h"
 
 namespace {
 
@@ -211,6 +212,27 @@ TEST_F(SettingsPageWindow, FullScreenWhere640By480IsNotOfferedFillsTheScreen) {
     clickRect(page().fullScreen);
     EXPECT_EQ(a.window.getSize(), sf::Vector2u(640, 480));
     EXPECT_EQ(colourAt(frame(), insideRect(page().fullScreen)), sf::Color::Red);
+}
+
+// 画面全屏 on, H, 画面全屏 off: the map has the centre and zoom it had before
+// the switch, for the window it has now, so the pointer finds the spots
+// where they are drawn.
+TEST_F(SettingsPageWindow, SwitchingFullScreenKeepsTheMapsCentreAndZoom) {
+    AppProbe a = startAsUser();
+    send(wheel(-1.f));
+    openPage();
+    clickRect(page().fullScreen);
+    ASSERT_EQ(a.window.getSize(), sf::Vector2u(1024, 768));
+    EXPECT_EQ(a.views.mapView.getCenter(), sf::Vector2f(450.f, 450.f));
+    EXPECT_EQ(a.views.mapView.getSize(), sf::Vector2f(1024.f, 768.f) * (2.f + 0.1f));
+
+    send(keyPress(sf::Keyboard::H));
+    clickRect(page().fullScreen);
+    ASSERT_EQ(a.window.getSize(), sf::Vector2u(640, 480));
+    EXPECT_EQ(a.window.getView().getSize(), sf::Vector2f(1280.f, 960.f));
+    // At the home position pixel (0, 0) shows map point (-190, -30).
+    EXPECT_NEAR(mapPoint({0, 0}).x, -190.f, 1e-3);
+    EXPECT_NEAR(mapPoint({0, 0}).y, -30.f, 1e-3);
 }
 
 }  // namespace

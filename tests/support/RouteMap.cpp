@@ -15,6 +15,7 @@ int RouteMap::road(int length, int endSpot, int startSpot, const std::wstring& t
 
 void RouteMap::build(Criterion c) {
     buildMap(*map);
+    for (int n = 1; n <= map->roadCount; ++n) map->roads[n].congestion = 1.f;
     buildGraph(*graph, *map, c);
 }
 

@@ -17,7 +17,9 @@ struct RouteMap {
     int spot(const std::string& cost = "0", int rating = 3, const std::wstring& name = L"");
     // Adds a road between two spot numbers; returns its number.
     int road(int length, int endSpot, int startSpot, const std::wstring& type = kOrdinary, int limit = 60);
-    // Builds spots and roads from the rows, then the graph under c.
+    // Builds spots and roads from the rows, every road free-flowing
+    // (congestion 1) so that speed weights are those of the limits, then the
+    // graph under c.
     void build(Criterion c = Criterion::Distance);
 
     Spot& spotAt(int n) { return map->spots[n]; }
