@@ -88,6 +88,11 @@ void TextField::handleClick(sf::Vector2f point) {
     loseFocus();
 }
 
+void TextField::takeFocus() {
+    focused = true;
+    box.setOutlineThickness(kFocusOutline);
+}
+
 void TextField::loseFocus() {
     focused = false;
     if (endsWithBlinkCaret()) removeLast();

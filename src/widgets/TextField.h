@@ -41,6 +41,9 @@ struct TextField {
     // placeholder in grey when nothing was typed. Also used when keys move
     // the focus elsewhere.
     void loseFocus();
+    // Gives the field the focus as a click inside does, keeping what the
+    // text shows (a placeholder) until the caret's next blink.
+    void takeFocus();
 
     void showContent();      // black text showing the content
     void showPlaceholder();  // grey text showing the placeholder
