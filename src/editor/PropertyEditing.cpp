@@ -47,11 +47,19 @@ void chooseType(PropertyEditor& editor, PropertyValues& values, sf::Vector2f poi
     }
 }
 
+bool numberCut(const PropertyEditor& editor) {
+    for (int i = kPlaceFirstInput; i < kPropertyValueCount; ++i)
+        if (editor.inputs[i].cutShort) return true;
+    return false;
+}
+
 void confirmEdit(PropertyEditor& editor, EditorSession& session) {
     editor.editing = false;
     std::array<sf::String, kPropertyValueCount> typed;
     for (int i = 0; i < kPropertyValueCount; ++i) typed[i] = editor.inputs[i].typedText();
-    const PropertyProblem problem = checkPropertyValues(editor.kind, typed, session.map.spotTable.count);
+    const PropertyContext context{session.map.spotTable,
+                                  editor.kind == SelectedKind::Spot ? session.values.number : 0, numberCut(editor)};
+    const PropertyProblem problem = checkPropertyValues(editor.kind, typed, context);
     if (problem != PropertyProblem::None) {
         showStatus(session.status, problemMessage(problem), sf::Color::Red);
         restore(editor, session);

@@ -18,6 +18,7 @@ void TextField::showPlaceholder() {
 
 void TextField::reset() {
     content.clear();
+    cutShort = false;
     caretHidden = true;
     caretAtEnd = true;
     showPlaceholder();
@@ -52,6 +53,7 @@ void TextField::blink(int seconds) {
 void TextField::handleEvent(const sf::Event& event) {
     switch (fieldInput(event)) {
         case FieldInput::Erase:
+            cutShort = false;
             if (content.isEmpty()) return;
             if (!caretHidden && caretAtEnd) {
                 removeLast();  // the caret
@@ -70,7 +72,11 @@ void TextField::handleEvent(const sf::Event& event) {
                 removeLast();
                 caretAtEnd = false;
             }
-            if (!characterFits(content, maxLength, event.text.unicode, lowest, highest)) return;
+            if (!characterFits(content, maxLength, event.text.unicode, lowest, highest)) {
+                const sf::Uint32 code = event.text.unicode;
+                cutShort = cutShort || (code >= lowest && code <= highest);
+                return;
+            }
             content += event.text.unicode;
             showContent();
             return;

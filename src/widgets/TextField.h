@@ -28,6 +28,10 @@ struct TextField {
     unsigned maxLength = kNoLengthLimit;
     sf::Uint32 lowest = 0;
     sf::Uint32 highest = kHighestCode;
+    // A character of the accepted codes was refused for want of room since
+    // the content was last set or erased: the content is not all that was
+    // typed.
+    bool cutShort = false;
 
     // Caret on in even seconds, off in odd ones; called every frame while
     // focused with the whole seconds of the program's clock.

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/PropertyCheck.h"
+#include "map/RowFields.h"
 
 namespace {
 
@@ -17,9 +18,24 @@ const SelectedKind kSpot = SelectedKind::Spot;
 const SelectedKind kRoad = SelectedKind::Road;
 constexpr int kSpots = 25;
 
-void check(const Case& c) {
+// 25 spots in use, spot n with its corner at (1000 n, 0): far from the
+// places the cases type, but for spot 1's neighbourhood.
+const TextTable& spots() {
+    static const TextTable table = [] {
+        TextTable t;
+        t.count = kSpots;
+        for (int n = 1; n <= kSpots; ++n) {
+            t.rows[n - 1][kSpotX] = std::to_string(1000 * n);
+            t.rows[n - 1][kSpotY] = "0";
+        }
+        return t;
+    }();
+    return table;
+}
+
+void check(const Case& c, const PropertyContext& context = PropertyContext{spots()}) {
     const std::basic_string<sf::Uint8> place = c.values[2].toUtf8(), name = c.values[1].toUtf8();
-    EXPECT_EQ(checkPropertyValues(c.kind, c.values, kSpots), c.problem)
+    EXPECT_EQ(checkPropertyValues(c.kind, c.values, context), c.problem)
         << (c.kind == kSpot ? "spot " : "road ") << std::string(name.begin(), name.end()) << " "
         << std::string(place.begin(), place.end()) << " " << c.values[3].toAnsiString() << " "
         << c.values[4].toAnsiString() << " " << c.values[5].toAnsiString();
@@ -30,7 +46,7 @@ void check(const Case& c) {
 TEST(PropertyCheck, EachFieldIsCheckedForWhatItsFileHolds) {
     const Case cases[] = {
         {kSpot, {L"酒店", L"湖畔", L"-130", L"30", L"268.5", L"4"}, PropertyProblem::None},
-        {kSpot, {L"酒店", L"湖畔", L"0", L"-5", L".5", L"0"}, PropertyProblem::None},
+        {kSpot, {L"酒店", L"湖畔", L"0", L"-5", L".5", L"1"}, PropertyProblem::None},
         {kSpot, {L"酒店", L"湖畔", L"12.", L"30", L"268", L"4"}, PropertyProblem::Malformed},   // x not whole
         {kSpot, {L"酒店", L"湖畔", L"1-2", L"30", L"268", L"4"}, PropertyProblem::Malformed},   // minus inside
         {kSpot, {L"酒店", L"湖畔", L"-", L"30", L"268", L"4"}, PropertyProblem::Malformed},     // no digit
@@ -47,7 +63,7 @@ TEST(PropertyCheck, EachFieldIsCheckedForWhatItsFileHolds) {
         {kSpot, {L"酒店", L"湖\t畔", L"10", L"30", L"268", L"4"}, PropertyProblem::NameWhiteSpace},
         {kSpot, {L"酒店", L"湖\U0001F600", L"10", L"30", L"268", L"4"}, PropertyProblem::NameNotStorable},
         {kRoad, {L"高速公路", L"西环", L"6", L"1", L"1240", L"100"}, PropertyProblem::None},
-        {kRoad, {L"高速公路", L"西环", L"25", L"1", L"0", L"0"}, PropertyProblem::None},
+        {kRoad, {L"高速公路", L"西环", L"25", L"1", L"1", L"1"}, PropertyProblem::None},
         {kRoad, {L"高速公路", L"西环", L"26", L"1", L"1240", L"100"}, PropertyProblem::Malformed},  // no spot 26
         {kRoad, {L"高速公路", L"西环", L"6", L"0", L"1240", L"100"}, PropertyProblem::Malformed},   // no spot 0
         {kRoad, {L"高速公路", L"西环", L"-1", L"1", L"1240", L"100"}, PropertyProblem::Malformed},
@@ -63,7 +79,7 @@ TEST(PropertyCheck, EachFieldIsCheckedForWhatItsFileHolds) {
 
 TEST(PropertyCheck, NumbersTheMapReaderWouldReadAsALimitAreRefused) {
     const Case cases[] = {
-        {kSpot, {L"酒店", L"湖畔", L"2147483647", L"-2147483648", L"268", L"2147483647"}, PropertyProblem::None},
+        {kSpot, {L"酒店", L"湖畔", L"2147483647", L"-2147483648", L"268", L"5"}, PropertyProblem::None},
         {kSpot, {L"酒店", L"湖畔", L"00000000000000000012", L"30", L"268", L"4"}, PropertyProblem::None},
         {kSpot, {L"酒店", L"湖畔", L"2147483648", L"30", L"268", L"4"}, PropertyProblem::Malformed},
         {kSpot, {L"酒店", L"湖畔", L"10", L"-2147483649", L"268", L"4"}, PropertyProblem::Malformed},
@@ -79,10 +95,44 @@ TEST(PropertyCheck, NumbersTheMapReaderWouldReadAsALimitAreRefused) {
     for (const Case& c : cases) check(c);
 }
 
+// What placement refuses and what the map cannot hold is refused here too.
+TEST(PropertyCheck, RatingsBeyondFiveStarsStandstillsAndSpotsTooCloseAreRefused) {
+    const Case cases[] = {
+        {kSpot, {L"酒店", L"湖畔", L"10", L"30", L"268", L"1"}, PropertyProblem::None},
+        {kSpot, {L"酒店", L"湖畔", L"10", L"30", L"268", L"5"}, PropertyProblem::None},
+        {kSpot, {L"酒店", L"湖畔", L"10", L"30", L"268", L"0"}, PropertyProblem::Malformed},
+        {kSpot, {L"酒店", L"湖畔", L"10", L"30", L"268", L"6"}, PropertyProblem::Malformed},
+        {kSpot, {L"酒店", L"湖畔", L"10", L"30", L"268", L"9"}, PropertyProblem::Malformed},
+        {kRoad, {L"高速公路", L"西环", L"6", L"1", L"0", L"100"}, PropertyProblem::Malformed},   // no length
+        {kRoad, {L"高速公路", L"西环", L"6", L"1", L"1240", L"0"}, PropertyProblem::Malformed},  // speed limit 0
+        {kRoad, {L"高速公路", L"西环", L"6", L"1", L"1240", L"00"}, PropertyProblem::Malformed},
+        // Spot 1's centre stands at (1030, 30).
+        {kSpot, {L"酒店", L"湖畔", L"1069", L"0", L"268", L"4"}, PropertyProblem::TooClose},
+        {kSpot, {L"酒店", L"湖畔", L"1070", L"0", L"268", L"4"}, PropertyProblem::None},   // exactly 70
+        {kSpot, {L"酒店", L"湖畔", L"1042", L"55", L"268", L"4"}, PropertyProblem::TooClose},
+        {kSpot, {L"酒店", L"湖畔", L"1042", L"56", L"268", L"4"}, PropertyProblem::None},  // 42, 56: 70
+        {kSpot, {L"酒店", L"湖畔", L"1011", L"0", L"268", L"4"}, PropertyProblem::TooClose},
+        {kSpot, {L"酒店", L"湖畔", L"1011", L"0", L"268", L"9"}, PropertyProblem::Malformed},
+    };
+    for (const Case& c : cases) check(c);
+
+    // Spot 1 itself may move a little; another spot may not move onto it.
+    const Case nearItsOldPlace = {kSpot, {L"酒店", L"湖畔", L"1011", L"0", L"268", L"4"}, PropertyProblem::None};
+    check(nearItsOldPlace, PropertyContext{spots(), 1});
+    const Case ontoSpotOne = {kSpot, {L"酒店", L"湖畔", L"1011", L"0", L"268", L"4"}, PropertyProblem::TooClose};
+    check(ontoSpotOne, PropertyContext{spots(), 2});
+    // A number its input cut short is not what was typed.
+    const Case cut = {kRoad, {L"高速公路", L"西环", L"6", L"1", L"9999", L"60"}, PropertyProblem::Malformed};
+    check(cut, PropertyContext{spots(), 0, true});
+    const Case uncut = {kRoad, {L"高速公路", L"西环", L"6", L"1", L"9999", L"60"}, PropertyProblem::None};
+    check(uncut);
+}
+
 TEST(PropertyCheck, EveryProblemHasItsMessage) {
     EXPECT_EQ(std::wstring(problemMessage(PropertyProblem::None)), L"");
     EXPECT_EQ(std::wstring(problemMessage(PropertyProblem::Empty)), L"输入为空");
     EXPECT_EQ(std::wstring(problemMessage(PropertyProblem::NameWhiteSpace)), L"名称不能含空格");
     EXPECT_EQ(std::wstring(problemMessage(PropertyProblem::NameNotStorable)), L"名称含有无法保存的字符");
     EXPECT_EQ(std::wstring(problemMessage(PropertyProblem::Malformed)), L"输入有误");
+    EXPECT_EQ(std::wstring(problemMessage(PropertyProblem::TooClose)), L"景点太近");
 }
