@@ -138,9 +138,13 @@ void handleAdminPanelsClick(AppState& app, sf::Vector2i pixel) {
     EditorSession session = editorSession(app);
     if (isOpen(app.tools, ToolPanel::Drawing))
         handleDrawingClick(app.editor.drawing, session, point, toMap(app.window, app.views, pixel));
-    else if (showsPropertyPanel(app.frame.screen, app.selection))
+    else if (showsPropertyPanel(app.frame.screen, app.selection)) {
         handlePropertyClick(app.editor.property, session, point);
-    else hideStatus(app.editor.status);
+        // 删除 brought the panel to rest.
+        if (!anythingSelected(app.selection)) app.panel.title.setString(kAdminPanelTitle);
+    } else {
+        hideStatus(app.editor.status);
+    }
 }
 
 // The common part of a left click on the user and administrator screens.

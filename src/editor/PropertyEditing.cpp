@@ -81,16 +81,12 @@ void confirmEdit(PropertyEditor& editor, EditorSession& session) {
     showPropertyValues(editor, values);
 }
 
+// Every press hides the last edit's message, 编辑 too: it belongs to the
+// edit before.
 void handleViewingClick(PropertyEditor& editor, EditorSession& session, sf::Vector2f point) {
-    if (editor.objectDeleted) {
-        hideStatus(session.status);
-        return;
-    }
+    hideStatus(session.status);
     if (buttonHit(editor.editButton, point)) startEditing(editor, session.values);
-    else hideStatus(session.status);
-    if (!buttonHit(editor.deleteButton, point)) return;
-    deleteSelected(session);
-    editor.objectDeleted = session.values.deleted;
+    if (buttonHit(editor.deleteButton, point)) deleteSelected(session);
 }
 
 void handleEditingClick(PropertyEditor& editor, EditorSession& session, sf::Vector2f point) {

@@ -138,7 +138,9 @@ TEST_F(PropertyEditorWindow, CancelAndAnEmptyInputBringTheStoredValuesBack) {
     EXPECT_EQ(shownTexts(editor()), strings({L"美食", L"川味小厨", L"70", L"220", L"56元", L"4星"}));
     EXPECT_FALSE(editor().editing);
 
+    // The next edit starts without the last one's message.
     clickButton(editor().editButton);
+    EXPECT_FALSE(probe().editor.status.visible);
     retype(kNameInput, L"");
     clickButton(editor().confirmButton);
     EXPECT_TRUE(statusShows(L"输入为空", sf::Color::Red));
@@ -149,6 +151,12 @@ TEST_F(PropertyEditorWindow, CancelAndAnEmptyInputBringTheStoredValuesBack) {
     // A press elsewhere in the panel while viewing hides the message.
     click(interfacePixel({700.f, 500.f}));
     EXPECT_FALSE(probe().editor.status.visible);
+    clickButton(editor().editButton);
+    retype(kNameInput, L"川厨");
+    clickButton(editor().confirmButton);
+    ASSERT_TRUE(statusShows(L"修改成功", sf::Color::Green));
+    clickButton(editor().editButton);
+    EXPECT_FALSE(probe().editor.status.visible) << "修改成功 goes with the next edit";
 }
 
 TEST_F(PropertyEditorWindow, ValuesTheFileOrTheMapCannotHoldAreRefusedAndNothingIsWritten) {
@@ -256,7 +264,7 @@ TEST_F(PropertyEditorWindow, WhileEditingAPressOnTheMapChangesNoSelectionAndLogo
     EXPECT_EQ(spotsFile(), spots);
 }
 
-TEST_F(PropertyEditorWindow, DeleteFromThePanelRemovesTheObjectAndLeavesItsValuesShown) {
+TEST_F(PropertyEditorWindow, DeleteFromThePanelRemovesTheObjectAndBringsThePanelToRest) {
     AppProbe a = startAsAdmin();
     click(spotPixel(3));
     moveMouse(buttonPixel(editor().deleteButton));
@@ -265,14 +273,18 @@ TEST_F(PropertyEditorWindow, DeleteFromThePanelRemovesTheObjectAndLeavesItsValue
     EXPECT_EQ(a.map.spotCount, 24);
     EXPECT_EQ(a.map.roadCount, 39);
     EXPECT_EQ(narrowToWide(spotsFileRow(3)[1]), L"惠民超市");
-    EXPECT_EQ(editor().inputs[kNameInput].text.getString(), L"农商银行") << "the values stay until the next map click";
-    EXPECT_TRUE(editor().objectDeleted);
 
-    // The deleted object cannot be edited: 编辑 is gone, and its place does nothing.
-    clickButton(editor().editButton);
-    EXPECT_FALSE(editor().editing);
+    // Nothing of the deleted spot: no number, no outline, the tool buttons.
+    EXPECT_FALSE(anythingSelected(a.selection));
+    EXPECT_TRUE(outlinedSpots().empty() && outlinedRoads().empty());
+    EXPECT_EQ(a.panel.title.getString(), L"操作界面");
+    const sf::Image shot = frame();
+    EXPECT_EQ(numberPixels(shot), 0) << "the deleted spot's number";
+    EXPECT_EQ(colourAt(shot, a.toolButtons.drawing.rect.getPosition() + sf::Vector2f(12.f, 12.f)), sf::Color::Red);
+    clickToggle(a.toolButtons.drawing);
+    EXPECT_TRUE(isOpen(a.tools, ToolPanel::Drawing)) << "the tool buttons answer";
+    clickToggle(a.toolButtons.drawing);
     click(spotPixel(3));
-    EXPECT_FALSE(editor().objectDeleted);
     EXPECT_EQ(editor().inputs[kNameInput].text.getString(), L"惠民超市");
 }
 
