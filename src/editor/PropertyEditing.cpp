@@ -98,12 +98,16 @@ void handleEditingClick(PropertyEditor& editor, EditorSession& session, sf::Vect
     if (buttonHit(editor.confirmButton, point)) {
         confirmEdit(editor, session);
     } else if (buttonHit(editor.cancelButton, point)) {
-        showStatus(session.status, L"放弃修改", sf::Color::Red);
-        restore(editor, session);
+        cancelEdit(editor, session);
     }
 }
 
 }  // namespace
+
+void cancelEdit(PropertyEditor& editor, EditorSession& session) {
+    showStatus(session.status, L"放弃修改", sf::Color::Red);
+    restore(editor, session);
+}
 
 void handlePropertyClick(PropertyEditor& editor, EditorSession& session, sf::Vector2f point) {
     if (editor.editing) handleEditingClick(editor, session, point);
