@@ -41,14 +41,6 @@ TEST(StartupE2E, EscapeHeldDuringAnEventEndsWithStatusZero) {
     EXPECT_EQ(program.waitForExit(3000), 0);
 }
 
-// The key is up again before its press is handled.
-TEST(StartupE2E, AQuickEscapeStrokeEndsWithStatusZero) {
-    Program program;
-    ASSERT_TRUE(program.start());
-    program.key("Escape");
-    EXPECT_EQ(program.waitForExit(3000), 0);
-}
-
 TEST(StartupE2E, WindowCloseRequestEndsWithStatusZero) {
     Program program;
     ASSERT_TRUE(program.start());
