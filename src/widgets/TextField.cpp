@@ -31,6 +31,7 @@ sf::String TextField::typedText() const {
 }
 
 void TextField::blink(int seconds) {
+    if (caretWaits) return;
     if (seconds % 2 == 0) {
         if (caretHidden) {
             content += kCaretCharacter;
@@ -51,7 +52,9 @@ void TextField::blink(int seconds) {
 }
 
 void TextField::handleEvent(const sf::Event& event) {
-    switch (fieldInput(event)) {
+    const FieldInput input = fieldInput(event);
+    if (input != FieldInput::None) caretWaits = false;
+    switch (input) {
         case FieldInput::Erase:
             cutShort = false;
             if (content.isEmpty()) return;
@@ -86,6 +89,7 @@ void TextField::handleEvent(const sf::Event& event) {
 }
 
 void TextField::handleClick(sf::Vector2f point) {
+    caretWaits = false;
     if (focusByClick(box, point)) {
         focused = true;
         showContent();
@@ -96,11 +100,13 @@ void TextField::handleClick(sf::Vector2f point) {
 
 void TextField::takeFocus() {
     focused = true;
+    caretWaits = true;
     box.setOutlineThickness(kFocusOutline);
 }
 
 void TextField::loseFocus() {
     focused = false;
+    caretWaits = false;
     if (endsWithBlinkCaret()) removeLast();
     caretHidden = true;
     caretAtEnd = true;

@@ -32,6 +32,8 @@ struct TextField {
     // the content was last set or erased: the content is not all that was
     // typed.
     bool cutShort = false;
+    // Focused by takeFocus and neither typed into nor clicked since.
+    bool caretWaits = false;
 
     // Caret on in even seconds, off in odd ones; called every frame while
     // focused with the whole seconds of the program's clock.
@@ -45,8 +47,8 @@ struct TextField {
     // placeholder in grey when nothing was typed. Also used when keys move
     // the focus elsewhere.
     void loseFocus();
-    // Gives the field the focus as a click inside does, keeping what the
-    // text shows (a placeholder) until the caret's next blink.
+    // Gives the field the focus without a click: the outline shows it, and
+    // the placeholder stays, with no caret, until a key or a click.
     void takeFocus();
 
     void showContent();      // black text showing the content
