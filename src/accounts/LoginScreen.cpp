@@ -128,9 +128,13 @@ void handleLoginKeys(LoginScreen& screen, const sf::Event& event, LoginContext c
 }
 
 LoginAction handleLoginClick(LoginScreen& screen, sf::Vector2f point, LoginContext context) {
-    screen.userName.handleClick(point);
-    screen.password.handleClick(point);
-    if (screen.showPasswordBox.getGlobalBounds().contains(point)) setShowPassword(screen, screen.nextClickShows);
+    // 显示密码 leaves the focus where it was, so typing goes on in its field.
+    if (screen.showPasswordBox.getGlobalBounds().contains(point)) {
+        setShowPassword(screen, screen.nextClickShows);
+    } else {
+        screen.userName.handleClick(point);
+        screen.password.handleClick(point);
+    }
     screen.messageVisible = false;
     if (buttonHit(screen.loginButton, point)) attemptLoginFromScreen(screen, context);
     if (buttonHit(screen.registerButton, point) && !registerFromScreen(screen, context)) return LoginAction::None;
@@ -172,6 +176,9 @@ void resetLoginScreen(LoginScreen& screen) {
     screen.messageVisible = false;
     screen.userName.reset();
     screen.password.reset();
+    // The next person starts with their name.
+    screen.password.loseFocus();
+    screen.userName.takeFocus();
     // The next person's password is masked until they ask to see it.
     setShowPassword(screen, false);
 }

@@ -56,5 +56,5 @@ void hoverLoginButtons(LoginScreen& screen, sf::Vector2f point);
 void drawLoginScreen(sf::RenderTarget& target, const LoginScreen& screen);
 
 // After logout: no login done, fields empty with their grey placeholders,
-// message hidden. The show-password setting and the focus stay.
+// the focus in the user name, message hidden, the password masked.
 void resetLoginScreen(LoginScreen& screen);

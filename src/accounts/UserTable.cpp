@@ -180,24 +180,23 @@ void handleUserTableKeys(UserTable& table, const sf::Event& event) {
         if (row.name.focused) row.name.handleEvent(event);
         if (row.password.focused) row.password.handleEvent(event);
     }
-    const bool tab = (event.type == sf::Event::KeyPressed || event.type == sf::Event::KeyReleased) &&
-                     event.key.code == sf::Keyboard::Tab;
-    if (!tab) return;
-
-    const int count = table.tabCount >= 4 ? 0 : table.tabCount;
+    if (event.type != sf::Event::KeyPressed || event.key.code != sf::Keyboard::Tab) return;
     for (int r = 0; r < kRowsPerPage; ++r) {
         UserTableRow& row = table.rows[r];
-        if (count == 0 && row.name.focused) {
+        if (row.name.focused) {
             unfocusCell(row.name);
             focusCell(row.password);
-        } else if (count == 2 && row.password.focused && r + 1 < kRowsPerPage && table.editable[r + 1]) {
-            // The focus never goes where a click could not put it; the last
-            // row's password, and one above a closed row, keep it.
+            return;
+        }
+        if (!row.password.focused) continue;
+        // The focus never goes where a click could not put it; the last
+        // row's password, and one above a closed row, keep it.
+        if (r + 1 < kRowsPerPage && table.editable[r + 1]) {
             unfocusCell(row.password);
             focusCell(table.rows[r + 1].name);
         }
+        return;
     }
-    table.tabCount = count + 1;
 }
 
 void handleUserTableClick(UserTable& table, sf::Vector2f point, const std::string& usersPath) {

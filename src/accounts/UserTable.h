@@ -34,8 +34,6 @@ struct UserTable {
     // a second "保存修改" right after a save writes nothing.
     bool messageVisible = false;
     int page = 0;
-    // Counts Tab presses and releases; the moves alternate with it (below).
-    int tabCount = 0;
     // The accounts as of the table's last read of the users file.
     AccountStore store;
 };
@@ -50,10 +48,9 @@ void openUserTable(UserTable& table, const std::string& usersPath);
 // The caret of the focused cells.
 void blinkUserTable(UserTable& table, int seconds);
 
-// Each focused cell takes the event; then a Tab press or release moves the
-// focus: with the counter at 0 from every focused name to its row's
-// password, at 2 from every focused password to the next row's name (where
-// that row takes clicks); at 1 and 3 nothing. The counter then advances.
+// Each focused cell takes the event; then a Tab press moves the focus on
+// from the focused cell: from a name to its row's password, from a password
+// to the next row's name (where that row takes clicks).
 void handleUserTableKeys(UserTable& table, const sf::Event& event);
 
 // A left click at a map point: "下一页" or else "上一页", then the cells

@@ -43,12 +43,15 @@ void applyLoginAction(AppState& app, LoginAction action) {
 }
 
 // Closing the drawing panel, or opening another panel in its place, leaves
-// its modes and any road pick begun.
+// its modes and any road pick begun, and takes away the outlines its picks
+// left (the ends of a road drawn or refused).
 void applyToolToggle(AppState& app, ToolPanel toggled) {
     if (toggled == ToolPanel::None) return;
+    const bool drawingWasOpen = isOpen(app.tools, ToolPanel::Drawing);
     toggleToolPanel(app.tools, toggled);
     if (!isOpen(app.tools, ToolPanel::Drawing))
         resetDrawingPanel(app.editor.drawing, app.editor.status, app.map, app.pick);
+    if (drawingWasOpen && !isOpen(app.tools, ToolPanel::Drawing)) clearHighlights(app.map);
     if (isOpen(app.tools, ToolPanel::UserTable)) {
         // The table stands in map coordinates at the view's home position.
         recentre(app.views, app.window);

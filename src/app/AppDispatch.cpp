@@ -3,6 +3,7 @@
 #include "app/AppDispatch.h"
 
 #include "app/AppActions.h"
+#include "app/EscapeKey.h"
 #include "editor/PropertyEditing.h"
 #include "editor/UndoKeys.h"
 #include "settings/HelpTexts.h"
@@ -24,7 +25,7 @@ void hoverScreen(AppState& app, sf::Vector2i pixel);
 
 void dispatchEvent(AppState& app, const sf::Event& event) {
     handleScreenKeys(app, event);
-    if (app.seams.isKeyPressed(sf::Keyboard::Escape)) app.window.close();
+    handleEscapeKey(app, event);
     // H re-centres on every screen, also while a text field has the focus.
     if (event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::H) recentre(app.views, app.window);
     handleRoutePick(app, event);
@@ -148,9 +149,13 @@ void handleAdminPanelsClick(AppState& app, sf::Vector2i pixel) {
     EditorSession session = editorSession(app);
     if (isOpen(app.tools, ToolPanel::Drawing))
         handleDrawingClick(app.editor.drawing, session, point, toMap(app.window, app.views, pixel));
-    else if (showsPropertyPanel(app.frame.screen, app.selection))
+    else if (showsPropertyPanel(app.frame.screen, app.selection)) {
         handlePropertyClick(app.editor.property, session, point);
-    else hideStatus(app.editor.status);
+        // 删除 brought the panel to rest.
+        if (!anythingSelected(app.selection)) app.panel.title.setString(kAdminPanelTitle);
+    } else {
+        hideStatus(app.editor.status);
+    }
 }
 
 // The common part of a left click on the user and administrator screens.

@@ -10,14 +10,26 @@ void drawPanelBody(AppState& app) {
     drawComparison(app.window, app.comparison, app.panel.body);
 }
 
+// The help or credits text at rest, its credits below the 系统设置 button,
+// the lowest button shown at rest on either screen.
+void drawRestingText(AppState& app) {
+    const RestingText text = layRestingText(app.panel.body, app.toolButtons.settings.rect.getGlobalBounds());
+    app.window.draw(text.hints);
+    app.window.draw(text.credits);
+}
+
 void drawPanelContent(AppState& app) {
     sf::RenderWindow& window = app.window;
     SidePanel& panel = app.panel;
     const Screen screen = app.frame.screen;
     const bool atRest = !panelShowsSelection(app.selection) && panel.routePickIdle;
     if (screen == kUserScreen) {
-        drawPanelBody(app);
-        if (atRest) drawToolButtons(window, app.toolButtons, screen, app.tools);
+        if (!atRest) {
+            drawPanelBody(app);
+            return;
+        }
+        drawRestingText(app);
+        drawToolButtons(window, app.toolButtons, screen, app.tools);
         return;
     }
     if (showsPropertyPanel(screen, app.selection)) {
@@ -29,8 +41,12 @@ void drawPanelContent(AppState& app) {
         drawDrawingPanel(window, app.editor.drawing, app.editor.status, app.views.mapView);
         return;
     }
-    if (panel.routePickIdle) panel.body.setString(kCreditsText);
-    drawPanelBody(app);
+    if (panel.routePickIdle) {
+        panel.body.setString(kCreditsText);
+        drawRestingText(app);
+    } else {
+        drawPanelBody(app);
+    }
     // The message an undo or redo leaves, at its usual place at the foot.
     drawStatusOnPanel(window, app.editor.status, panel.rect);
 }

@@ -14,4 +14,7 @@ struct FrameFlags {
     Screen screen = kLoginScreen;
     Screen previousScreen = kLoginScreen;  // the screen drawn last frame; picks the fields that blink
     PointerState pointer;
+    // The Escape press under way has cancelled something: until the key is
+    // released it cancels and closes nothing more.
+    bool escapeSpent = false;
 };

@@ -24,10 +24,7 @@ void deleteSelected(EditorSession& session) {
     if (number < 1 || number > table.count) return;
     if (spot) deleteSpotRows(map.spotTable, map.roadTable, number);
     else deleteRoadRow(map.roadTable, number);
-    clearHighlights(map);
     commitEdit(session, spot, true);
-    // The selection's number now names another object or none: the values
-    // are not reloaded from it.
-    session.values.deleted = true;
-    session.values.loadedHits = selection.hits;
+    // The selection's number now names another object or none.
+    clearMapSelection(map, session.info.selection);
 }

@@ -36,7 +36,7 @@ bool commitEdit(EditorSession& session, bool spotsChanged, bool roadsChanged);
 
 // Deletes the selected spot, with every road touching it and the later spots
 // renumbered, or the selected road; commits it. Nothing happens while a
-// route hint or report occupies the side panel. The property values keep
-// showing the deleted object, marked as deleted, until the next selection;
-// every outline goes, since the numbers of the objects moved.
+// route hint or report occupies the side panel. Nothing stays selected or
+// outlined, since the numbers of the objects moved: the property panel
+// gives way to the panel's resting content.
 void deleteSelected(EditorSession& session);

@@ -19,18 +19,6 @@ void removeRow(TextTable& table, int index) {
     --table.count;
 }
 
-bool closeToAnySpot(const TextTable& spots, sf::Vector2f centre) {
-    for (int i = 0; i < spots.count; ++i) {
-        // In float: a file may hold a coordinate 30 short of the int limit.
-        const TableRow& row = spots.rows[i];
-        const sf::Vector2f corner(static_cast<float>(parseInt(row[kSpotX])),
-                                  static_cast<float>(parseInt(row[kSpotY])));
-        const sf::Vector2f d = spotCentre(corner) - centre;
-        if (std::sqrt(d.x * d.x + d.y * d.y) < kMinSpotDistance) return true;
-    }
-    return false;
-}
-
 bool touches(const TableRow& road, int spot) {
     return parseInt(road[kRoadEnd]) == spot || parseInt(road[kRoadStart]) == spot;
 }
@@ -43,9 +31,22 @@ void renumber(std::string& field, int removedSpot) {
 
 }  // namespace
 
+bool nearAnotherSpot(const TextTable& spots, sf::Vector2f centre, int exceptRow) {
+    for (int i = 0; i < spots.count; ++i) {
+        if (i == exceptRow) continue;
+        // In float: a file may hold a coordinate 30 short of the int limit.
+        const TableRow& row = spots.rows[i];
+        const sf::Vector2f corner(static_cast<float>(parseInt(row[kSpotX])),
+                                  static_cast<float>(parseInt(row[kSpotY])));
+        const sf::Vector2f d = spotCentre(corner) - centre;
+        if (std::sqrt(d.x * d.x + d.y * d.y) < kMinSpotDistance) return true;
+    }
+    return false;
+}
+
 PlaceOutcome appendSpotRow(TextTable& spots, sf::Vector2f centre) {
     if (full(spots)) return PlaceOutcome::Full;
-    if (closeToAnySpot(spots, centre)) return PlaceOutcome::TooClose;
+    if (nearAnotherSpot(spots, centre)) return PlaceOutcome::TooClose;
     const sf::Vector2f corner = spotCorner(centre);
     TableRow row;
     row[kSpotType] = wideToNarrow(kHotelType);

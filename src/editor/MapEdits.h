@@ -9,6 +9,12 @@
 // Centres of two spots stand at least this far apart (map units).
 constexpr float kMinSpotDistance = 70.f;
 
+// Whether the centre of a spot in use, other than the one in row exceptRow,
+// lies closer to this centre than kMinSpotDistance (in single precision, so
+// exactly that distance is far enough). Placing a spot and moving one in the
+// property editor both ask this.
+bool nearAnotherSpot(const TextTable& spots, sf::Vector2f centre, int exceptRow = -1);
+
 enum class PlaceOutcome {
     Placed,
     TooClose,  // a spot in use has its centre less than kMinSpotDistance away

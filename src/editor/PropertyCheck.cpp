@@ -2,6 +2,8 @@
 
 #include "base/RecordWords.h"
 #include "base/TextConvert.h"
+#include "editor/MapEdits.h"
+#include "map/Spot.h"
 
 namespace {
 
@@ -42,29 +44,44 @@ bool isSpotNumber(const sf::String& text, int spotCount) {
     return number >= 1 && number <= spotCount;
 }
 
+bool isWholeNumberIn(const sf::String& text, int lowest, int highest) {
+    if (!isWholeNumber(text, false)) return false;
+    const int number = wholeNumber(text);
+    return number >= lowest && number <= highest;
+}
+
 bool spotNumbersValid(const std::array<sf::String, kPropertyValueCount>& v) {
     return isWholeNumber(v[kPlaceFirst], true) && isWholeNumber(v[kPlaceSecond], true) &&
-           isNonNegativeNumber(v[kMeasure]) && isWholeNumber(v[kGrade], false);
+           isNonNegativeNumber(v[kMeasure]) && isWholeNumberIn(v[kGrade], kLowestRating, kHighestRating);
 }
 
 bool roadNumbersValid(const std::array<sf::String, kPropertyValueCount>& v, int spotCount) {
     return isSpotNumber(v[kPlaceFirst], spotCount) && isSpotNumber(v[kPlaceSecond], spotCount) &&
-           wholeNumber(v[kPlaceFirst]) != wholeNumber(v[kPlaceSecond]) && isWholeNumber(v[kMeasure], false) &&
-           isWholeNumber(v[kGrade], false);
+           wholeNumber(v[kPlaceFirst]) != wholeNumber(v[kPlaceSecond]) &&
+           isWholeNumber(v[kMeasure], false) && wholeNumber(v[kMeasure]) > 0 &&
+           isWholeNumber(v[kGrade], false) && wholeNumber(v[kGrade]) > 0;
+}
+
+// The spot's centre at the typed corner, near another spot's.
+bool spotTooClose(const std::array<sf::String, kPropertyValueCount>& v, const PropertyContext& context) {
+    const sf::Vector2f corner(static_cast<float>(wholeNumber(v[kPlaceFirst])),
+                              static_cast<float>(wholeNumber(v[kPlaceSecond])));
+    return nearAnotherSpot(context.spots, spotCentre(corner), context.editedSpot - 1);
 }
 
 }  // namespace
 
 PropertyProblem checkPropertyValues(SelectedKind kind, const std::array<sf::String, kPropertyValueCount>& values,
-                                    int spotCount) {
+                                    const PropertyContext& context) {
     for (const sf::String& value : values)
         if (value.isEmpty()) return PropertyProblem::Empty;
     const std::wstring name = wideText(values[kName]);
     if (containsWhiteSpace(name)) return PropertyProblem::NameWhiteSpace;
     if (!gbkCanEncode(name)) return PropertyProblem::NameNotStorable;
-    const bool numbersValid =
-        kind == SelectedKind::Spot ? spotNumbersValid(values) : roadNumbersValid(values, spotCount);
-    return numbersValid ? PropertyProblem::None : PropertyProblem::Malformed;
+    const bool spot = kind == SelectedKind::Spot;
+    const bool numbersValid = spot ? spotNumbersValid(values) : roadNumbersValid(values, context.spots.count);
+    if (!numbersValid || context.numberCut) return PropertyProblem::Malformed;
+    return spot && spotTooClose(values, context) ? PropertyProblem::TooClose : PropertyProblem::None;
 }
 
 const wchar_t* problemMessage(PropertyProblem problem) {
@@ -74,6 +91,7 @@ const wchar_t* problemMessage(PropertyProblem problem) {
         case PropertyProblem::NameWhiteSpace: return L"名称不能含空格";
         case PropertyProblem::NameNotStorable: return L"名称含有无法保存的字符";
         case PropertyProblem::Malformed: return L"输入有误";
+        case PropertyProblem::TooClose: return L"景点太近";
     }
     return L"";
 }

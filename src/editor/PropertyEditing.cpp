@@ -47,11 +47,19 @@ void chooseType(PropertyEditor& editor, PropertyValues& values, sf::Vector2f poi
     }
 }
 
+bool numberCut(const PropertyEditor& editor) {
+    for (int i = kPlaceFirstInput; i < kPropertyValueCount; ++i)
+        if (editor.inputs[i].cutShort) return true;
+    return false;
+}
+
 void confirmEdit(PropertyEditor& editor, EditorSession& session) {
     editor.editing = false;
     std::array<sf::String, kPropertyValueCount> typed;
     for (int i = 0; i < kPropertyValueCount; ++i) typed[i] = editor.inputs[i].typedText();
-    const PropertyProblem problem = checkPropertyValues(editor.kind, typed, session.map.spotTable.count);
+    const PropertyContext context{session.map.spotTable,
+                                  editor.kind == SelectedKind::Spot ? session.values.number : 0, numberCut(editor)};
+    const PropertyProblem problem = checkPropertyValues(editor.kind, typed, context);
     if (problem != PropertyProblem::None) {
         showStatus(session.status, problemMessage(problem), sf::Color::Red);
         restore(editor, session);
@@ -73,16 +81,12 @@ void confirmEdit(PropertyEditor& editor, EditorSession& session) {
     showPropertyValues(editor, values);
 }
 
+// Every press hides the last edit's message, 编辑 too: it belongs to the
+// edit before.
 void handleViewingClick(PropertyEditor& editor, EditorSession& session, sf::Vector2f point) {
-    if (editor.objectDeleted) {
-        hideStatus(session.status);
-        return;
-    }
+    hideStatus(session.status);
     if (buttonHit(editor.editButton, point)) startEditing(editor, session.values);
-    else hideStatus(session.status);
-    if (!buttonHit(editor.deleteButton, point)) return;
-    deleteSelected(session);
-    editor.objectDeleted = session.values.deleted;
+    if (buttonHit(editor.deleteButton, point)) deleteSelected(session);
 }
 
 void handleEditingClick(PropertyEditor& editor, EditorSession& session, sf::Vector2f point) {
@@ -94,12 +98,16 @@ void handleEditingClick(PropertyEditor& editor, EditorSession& session, sf::Vect
     if (buttonHit(editor.confirmButton, point)) {
         confirmEdit(editor, session);
     } else if (buttonHit(editor.cancelButton, point)) {
-        showStatus(session.status, L"放弃修改", sf::Color::Red);
-        restore(editor, session);
+        cancelEdit(editor, session);
     }
 }
 
 }  // namespace
+
+void cancelEdit(PropertyEditor& editor, EditorSession& session) {
+    showStatus(session.status, L"放弃修改", sf::Color::Red);
+    restore(editor, session);
+}
 
 void handlePropertyClick(PropertyEditor& editor, EditorSession& session, sf::Vector2f point) {
     if (editor.editing) handleEditingClick(editor, session, point);

@@ -11,6 +11,9 @@
 // A left press at an interface point while the panel is shown.
 void handlePropertyClick(PropertyEditor& editor, EditorSession& session, sf::Vector2f point);
 
+// What 取消 does: "放弃修改" in red and the stored values back; the edit ends.
+void cancelEdit(PropertyEditor& editor, EditorSession& session);
+
 // Typing and BackSpace into the focused input while editing.
 void handlePropertyKeys(PropertyEditor& editor, const sf::Event& event);
 

@@ -93,7 +93,6 @@ void buildPropertyEditor(PropertyEditor& editor, const sf::Font& font) {
 void showPropertyValues(PropertyEditor& editor, const PropertyValues& values) {
     layOut(editor, values.kind);
     editor.number.setString(narrowToWide(intToText(values.number)));
-    editor.objectDeleted = values.deleted;
     editor.editing = false;
     editor.listOpen = false;
     const auto shown = inputOrder(values);
@@ -114,8 +113,7 @@ void drawPropertyPanel(sf::RenderTarget& target, const PropertyEditor& editor, c
         for (const TextField& field : editor.inputs) target.draw(field.box);
         target.draw(editor.confirmButton);
         target.draw(editor.cancelButton);
-    } else if (!editor.objectDeleted) {
-        // A deleted object cannot be edited or deleted again.
+    } else {
         target.draw(editor.editButton);
         target.draw(editor.deleteButton);
     }

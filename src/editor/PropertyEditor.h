@@ -36,7 +36,6 @@ struct PropertyEditor {
     int lastOption = 0;  // the index of the last option of the kind: 3 for a spot, 1 for a road
     bool listOpen = false;
     bool editing = false;
-    bool objectDeleted = false;  // the values shown are those of a deleted object
 };
 
 void buildPropertyEditor(PropertyEditor& editor, const sf::Font& font);

@@ -28,6 +28,7 @@ const PropertyLayout& propertyLayout(SelectedKind kind) {
 
 void setFieldContent(TextField& field, const sf::String& content) {
     field.content = content;
+    field.cutShort = false;
     field.focused = false;
     field.caretHidden = true;
     field.caretAtEnd = true;

@@ -36,7 +36,6 @@ bool loadPropertyValues(PropertyValues& values, const MapModel& map, SelectedKin
     if (number < 1 || number > (spot ? map.spotCount : map.roadCount)) return false;
     values.kind = kind;
     values.number = number;
-    values.deleted = false;
     if (spot) {
         const Spot& object = map.spots[number];
         values.type = object.type;

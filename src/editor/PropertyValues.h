@@ -21,7 +21,6 @@ struct PropertyValues {
     sf::String measureUnit;  // the spot's cost unit or the road's length unit
     sf::String gradeUnit;    // the spot's rating unit or the road's speed unit
     unsigned loadedHits = 0; // the selection's hit count when these were loaded
-    bool deleted = false;    // the object was deleted since: the values are stale
 };
 
 constexpr int kPropertyValueCount = 6;

@@ -7,6 +7,9 @@
 #include "map/Vocabulary.h"
 
 constexpr float kSpotRadius = 30.f;
+// A customer rating is a whole number of stars within these.
+constexpr int kLowestRating = 1;
+constexpr int kHighestRating = 5;
 
 // The centre of a spot's circle from the top-left corner its position holds,
 // and the corner from the centre.
@@ -29,7 +32,7 @@ struct Spot {
     bool selectable = true;
     sf::String type;
     sf::String name;
-    int rating = 0;
+    int rating = 0;  // whole stars; the editor takes kLowestRating .. kHighestRating
     float cost = 0.f;
 
     sf::Vector2f getPosition() const { return circle.getPosition(); }

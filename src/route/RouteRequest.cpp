@@ -38,6 +38,7 @@ bool pickSpot(MapModel& map, RoutePick& pick, sf::Vector2f mapPoint, InfoTargets
 
 void resetPick(MapModel& map, RoutePick& pick) {
     pick.pickCount = 0;
+    pick.pending = false;
     for (int k = 1; k <= map.spotCount; ++k) map.spots[k].selectable = true;
 }
 

@@ -50,7 +50,8 @@ bool passClickGate(RoutePick& pick);
 // lose their highlight. Returns whether a spot was picked.
 bool pickSpot(MapModel& map, RoutePick& pick, sf::Vector2f mapPoint, InfoTargets info);
 
-// Ends a pick: the count goes back to 0 and every spot is selectable again.
+// Ends a pick: the count goes back to 0, no request is pending and every
+// spot is selectable again.
 void resetPick(MapModel& map, RoutePick& pick);
 
 // A mouse press with the left Shift key held, at a map point.

@@ -18,6 +18,22 @@ inline const wchar_t* const kAdminPanelTitle = L"操作界面";
 
 inline const wchar_t* const kWindowTitle = L"数据结构大作业 - Quorvale - Tavrinel";
 
+// The panel's resting text (the help text or the credits text) as drawn: set
+// smaller than the panel's other texts, its lines kRestingLineSpacing apart,
+// so every line shows between the side panel's title, its 系统设置 button
+// and the window's foot. The lines before the first blank line (the hints)
+// run down from the body's place; the lines after the blank lines (the
+// credits) from just below the button, however many hints there are.
+constexpr unsigned kRestingTextSize = 24;
+constexpr float kRestingLineSpacing = 26.f;
+
+struct RestingText {
+    sf::Text hints;
+    sf::Text credits;
+};
+
+RestingText layRestingText(const sf::Text& body, const sf::FloatRect& settingsButton);
+
 // A map click that hit nothing: the panel shows its resting content again,
 // the help text, under the title "使用帮助" on the user screen (the
 // administrator's screen keeps its own title).

@@ -1,11 +1,5 @@
 #include "widgets/FieldInput.h"
 
-namespace {
-
-constexpr float kFocusOutline = 5.f;
-
-}  // namespace
-
 FieldInput fieldInput(const sf::Event& event) {
     if (event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::Backspace) return FieldInput::Erase;
     if (event.type != sf::Event::TextEntered) return FieldInput::None;

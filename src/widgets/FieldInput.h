@@ -26,6 +26,9 @@ constexpr sf::Uint32 kHighestCode = 0xFFFFFFFF;
 bool characterFits(const sf::String& content, unsigned maxLength, sf::Uint32 code, sf::Uint32 lowest,
                    sf::Uint32 highest);
 
+// The box's outline while the field has the focus.
+constexpr float kFocusOutline = 5.f;
+
 // The focus test of a press at a point mapped through the field's view:
 // inside, the box gets the focus outline and true is returned; outside, the
 // outline goes and false is returned.

@@ -45,7 +45,16 @@ void PasswordField::handleEvent(const sf::Event& event) {
 }
 
 void PasswordField::handleClick(sf::Vector2f point) {
-    focused = focusByClick(box, point);
-    if (focused) refreshDisplay();
-    else if (content.isEmpty()) showPlaceholder();
+    if (!focusByClick(box, point)) {
+        loseFocus();
+        return;
+    }
+    focused = true;
+    refreshDisplay();
+}
+
+void PasswordField::loseFocus() {
+    focused = false;
+    box.setOutlineThickness(0.f);
+    if (content.isEmpty()) showPlaceholder();
 }

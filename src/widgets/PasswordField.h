@@ -26,6 +26,9 @@ struct PasswordField {
     // Focus test for a mouse press at a point already mapped through the
     // view the field is drawn in.
     void handleClick(sf::Vector2f point);
+    // What a click outside does: unfocused, outline 0, the placeholder when
+    // nothing was typed.
+    void loseFocus();
 
     // Rebuilds the display from the content and shows it in black.
     void refreshDisplay();

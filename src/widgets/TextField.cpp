@@ -18,6 +18,7 @@ void TextField::showPlaceholder() {
 
 void TextField::reset() {
     content.clear();
+    cutShort = false;
     caretHidden = true;
     caretAtEnd = true;
     showPlaceholder();
@@ -30,6 +31,7 @@ sf::String TextField::typedText() const {
 }
 
 void TextField::blink(int seconds) {
+    if (caretWaits) return;
     if (seconds % 2 == 0) {
         if (caretHidden) {
             content += kCaretCharacter;
@@ -50,8 +52,11 @@ void TextField::blink(int seconds) {
 }
 
 void TextField::handleEvent(const sf::Event& event) {
-    switch (fieldInput(event)) {
+    const FieldInput input = fieldInput(event);
+    if (input != FieldInput::None) caretWaits = false;
+    switch (input) {
         case FieldInput::Erase:
+            cutShort = false;
             if (content.isEmpty()) return;
             if (!caretHidden && caretAtEnd) {
                 removeLast();  // the caret
@@ -70,7 +75,11 @@ void TextField::handleEvent(const sf::Event& event) {
                 removeLast();
                 caretAtEnd = false;
             }
-            if (!characterFits(content, maxLength, event.text.unicode, lowest, highest)) return;
+            if (!characterFits(content, maxLength, event.text.unicode, lowest, highest)) {
+                const sf::Uint32 code = event.text.unicode;
+                cutShort = cutShort || (code >= lowest && code <= highest);
+                return;
+            }
             content += event.text.unicode;
             showContent();
             return;
@@ -80,6 +89,7 @@ void TextField::handleEvent(const sf::Event& event) {
 }
 
 void TextField::handleClick(sf::Vector2f point) {
+    caretWaits = false;
     if (focusByClick(box, point)) {
         focused = true;
         showContent();
@@ -88,8 +98,15 @@ void TextField::handleClick(sf::Vector2f point) {
     loseFocus();
 }
 
+void TextField::takeFocus() {
+    focused = true;
+    caretWaits = true;
+    box.setOutlineThickness(kFocusOutline);
+}
+
 void TextField::loseFocus() {
     focused = false;
+    caretWaits = false;
     if (endsWithBlinkCaret()) removeLast();
     caretHidden = true;
     caretAtEnd = true;

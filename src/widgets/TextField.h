@@ -28,6 +28,12 @@ struct TextField {
     unsigned maxLength = kNoLengthLimit;
     sf::Uint32 lowest = 0;
     sf::Uint32 highest = kHighestCode;
+    // A character of the accepted codes was refused for want of room since
+    // the content was last set or erased: the content is not all that was
+    // typed.
+    bool cutShort = false;
+    // Focused by takeFocus and neither typed into nor clicked since.
+    bool caretWaits = false;
 
     // Caret on in even seconds, off in odd ones; called every frame while
     // focused with the whole seconds of the program's clock.
@@ -41,6 +47,9 @@ struct TextField {
     // placeholder in grey when nothing was typed. Also used when keys move
     // the focus elsewhere.
     void loseFocus();
+    // Gives the field the focus without a click: the outline shows it, and
+    // the placeholder stays, with no caret, until a key or a click.
+    void takeFocus();
 
     void showContent();      // black text showing the content
     void showPlaceholder();  // grey text showing the placeholder

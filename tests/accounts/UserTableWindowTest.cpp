@@ -166,7 +166,7 @@ TEST_F(UserTableRecord, AClickFocusesOneEditableCellShownByAWhiteFill) {
     EXPECT_EQ(shown(1, Column::Name), sf::String(L"空用户名"));
 }
 
-TEST_F(UserTableRecord, TabAlternatesBetweenNameToPasswordAndPasswordToTheNextRow) {
+TEST_F(UserTableRecord, TabMovesFromTheFocusedCellToTheNextWhateverCameBefore) {
     open(numberedLines(10, true));
     struct Step {
         const char* what;
@@ -179,8 +179,9 @@ TEST_F(UserTableRecord, TabAlternatesBetweenNameToPasswordAndPasswordToTheNextRo
         {"password to the next row's name", -1, Column::Name, {"1 name"}},
         {"name to password again", -1, Column::Name, {"1 password"}},
         {"a clicked password moves to the next row", 4, Column::Password, {"5 name"}},
-        {"a password waits at the name stroke's turn", 6, Column::Password, {"6 password"}},
-        {"and moves at its own", -1, Column::Name, {"7 name"}},
+        {"a clicked name", 5, Column::Name, {"5 password"}},
+        {"a clicked password", 6, Column::Password, {"7 name"}},
+        {"and on", -1, Column::Name, {"7 password"}},
         {"the name stroke", 9, Column::Name, {"9 password"}},
         {"the last row's password keeps the focus", -1, Column::Name, {"9 password"}},
     };
@@ -193,9 +194,16 @@ TEST_F(UserTableRecord, TabAlternatesBetweenNameToPasswordAndPasswordToTheNextRo
     EXPECT_EQ(cell(9, Column::Name).box.getFillColor(), sf::Color::Transparent);
     EXPECT_FLOAT_EQ(cell(9, Column::Name).box.getOutlineThickness(), 5.f);
 
+    // After nine strokes, a name's Tab: what is typed next lands in the
+    // password it moved to.
+    clickCell(2, Column::Name);
+    tab();
+    type(L"x");
+    EXPECT_EQ(cell(2, Column::Password).typedText(), sf::String(L"pw2x"));
+    EXPECT_EQ(cell(2, Column::Name).typedText(), sf::String(L"user2"));
+
     // The focus never moves where a click could not put it.
     open("a 1\r\n");
-    table.tabCount = 2;
     clickCell(1, Column::Password);
     tab();
     EXPECT_EQ(focusedCells(), std::vector<std::string>{"1 password"});

@@ -146,6 +146,23 @@ TEST_F(DrawingPanelWindow, ARoadJoinsTheTwoSpotsPickedAndEndsTheMode) {
     EXPECT_FALSE(a.editor.status.visible);
 }
 
+// The road's two ends are outlined by their picks until the panel closes.
+TEST_F(DrawingPanelWindow, ClosingThePanelTakesAwayTheOutlinesOfARoadDrawnOrRefused) {
+    for (const bool full : {false, true}) {
+        SCOPED_TRACE(full ? "refused" : "drawn");
+        AppProbe a = startAsAdmin();
+        if (full) a.map.roadTable.count = kMaxMapObjects;
+        openDrawingPanel();
+        clickToggle(drawing().drawRoad);
+        click(spotPixel(1));
+        click(spotPixel(8));
+        ASSERT_EQ(outlinedSpots(), (std::vector<int>{1, 8}));
+        clickToggle(a.toolButtons.drawing);
+        EXPECT_TRUE(outlinedSpots().empty());
+        app.reset();
+    }
+}
+
 TEST_F(DrawingPanelWindow, LeavingDrawRoadModeAfterTheStartEndsThePick) {
     enum class Leave { DrawRoadAgain, PlaceSpot, ClosePanel, Logout };
     for (Leave leave : {Leave::DrawRoadAgain, Leave::PlaceSpot, Leave::ClosePanel, Leave::Logout}) {
@@ -190,13 +207,9 @@ TEST_F(DrawingPanelWindow, DeleteModeRemovesTheSpotClickedWithItsRoadsAndStaysOn
     EXPECT_TRUE(outlinedSpots().empty());
     EXPECT_EQ(drawing().mode, DrawingMode::Delete);
 
-    // The deletion left the selection flag set: the tool buttons wait until
-    // a press with delete mode off clears it, as switching it off does.
-    clickToggle(a.toolButtons.drawing);
-    EXPECT_TRUE(isOpen(a.tools, ToolPanel::Drawing));
     click(roadPixel(1));
     EXPECT_EQ(a.map.roadCount, 38) << "a road, too";
-    clickToggle(drawing().remove);
+    // Nothing stays selected of what was deleted: the tool buttons answer.
     EXPECT_FALSE(anythingSelected(a.selection));
     clickToggle(a.toolButtons.drawing);
     EXPECT_FALSE(isOpen(a.tools, ToolPanel::Drawing));

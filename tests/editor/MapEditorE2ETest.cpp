@@ -107,16 +107,16 @@ TEST_F(MapEditorE2E, ASpotsNewXMovesItInTheFileAndOnTheMap) {
     program.clickAt(kEdit);
     program.clickAt(kSpotXBox);
     program.key("BackSpace BackSpace BackSpace BackSpace BackSpace");
-    program.typeText("170");
+    program.typeText("120");
     pause(100);
     program.saveScreenshot("editor-spot-editing");
     program.clickAt(kConfirm);
-    ASSERT_TRUE(waitFor([&] { return mapFileRow(spots(), 7).size() == 6 && mapFileRow(spots(), 7)[3] == "170"; }, 2000));
+    ASSERT_TRUE(waitFor([&] { return mapFileRow(spots(), 7).size() == 6 && mapFileRow(spots(), 7)[3] == "120"; }, 2000));
     EXPECT_EQ(mapFileRow(spots(), 7)[4], "220");
 
-    // 100 map units to the right are 50 pixels: the picture stands there now.
+    // 50 map units to the right are 25 pixels: the picture stands there now.
     const sf::Vector2i newCentre = program.spotCentreAtHome(7);
-    ASSERT_EQ(newCentre, oldCentre + sf::Vector2i(50, 0));
+    ASSERT_EQ(newCentre, oldCentre + sf::Vector2i(25, 0));
     program.moveTo(300, 300);
     pause(300);
     const sf::Image after = program.screenshot();
@@ -128,6 +128,23 @@ TEST_F(MapEditorE2E, ASpotsNewXMovesItInTheFileAndOnTheMap) {
                                Program::windowPixel(before, oldCentre.x + dx, oldCentre.y + dy), 8);
     EXPECT_GT(same, total * 9 / 10) << same << " of " << total;
     EXPECT_GT(countPixels(after, kStatusArea, sf::Color::Green), 50) << "修改成功";
+}
+
+// Escape first gives up the edit, as 取消 does; only the next one closes.
+TEST_F(MapEditorE2E, EscapeCancelsATypedNameAndTheNextEscapeCloses) {
+    const std::string before = readBytes(spots());
+    program.clickAt(program.spotCentreAtHome(7));
+    program.clickAt(kEdit);
+    program.clickAt(interfacePixel(680, 140));  // the name's box
+    program.typeText("abc");
+    program.key("Escape");
+    EXPECT_TRUE(program.waitForScreen(
+        [](const sf::Image& s) { return countPixels(s, kStatusArea, sf::Color::Red) > 50; }, 2000))
+        << "放弃修改";
+    EXPECT_TRUE(program.running());
+    EXPECT_EQ(readBytes(spots()), before);
+    program.key("Escape");
+    EXPECT_EQ(program.waitForExit(3000), 0);
 }
 
 TEST_F(MapEditorE2E, ADeletedSpotTakesItsRoadsAndTheOthersAreRenumbered) {

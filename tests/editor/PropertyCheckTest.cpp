@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/PropertyCheck.h"
+#include "map/RowFields.h"
 
 namespace {
 
@@ -17,9 +18,18 @@ const SelectedKind kSpot = SelectedKind::Spot;
 const SelectedKind kRoad = SelectedKind::Road;
 constexpr int kSpots = 25;
 
-void check(const Case& c) {
+// 25 spots in use, spot n with its corner at (1000 n, 0): far from the
+// places the cases type.
+const TextTable& spots() {
+    static TextTable table;
+    for (table.count = 0; table.count < kSpots; ++table.count)
+        table.rows[table.count][kSpotX] = std::to_string(1000 * (table.count + 1));
+    return table;
+}
+
+void check(const Case& c, const PropertyContext& context = PropertyContext{spots()}) {
     const std::basic_string<sf::Uint8> place = c.values[2].toUtf8(), name = c.values[1].toUtf8();
-    EXPECT_EQ(checkPropertyValues(c.kind, c.values, kSpots), c.problem)
+    EXPECT_EQ(checkPropertyValues(c.kind, c.values, context), c.problem)
         << (c.kind == kSpot ? "spot " : "road ") << std::string(name.begin(), name.end()) << " "
         << std::string(place.begin(), place.end()) << " " << c.values[3].toAnsiString() << " "
         << c.values[4].toAnsiString() << " " << c.values[5].toAnsiString();
@@ -30,7 +40,7 @@ void check(const Case& c) {
 TEST(PropertyCheck, EachFieldIsCheckedForWhatItsFileHolds) {
     const Case cases[] = {
         {kSpot, {L"酒店", L"湖畔", L"-130", L"30", L"268.5", L"4"}, PropertyProblem::None},
-        {kSpot, {L"酒店", L"湖畔", L"0", L"-5", L".5", L"0"}, PropertyProblem::None},
+        {kSpot, {L"酒店", L"湖畔", L"0", L"-5", L".5", L"1"}, PropertyProblem::None},
         {kSpot, {L"酒店", L"湖畔", L"12.", L"30", L"268", L"4"}, PropertyProblem::Malformed},   // x not whole
         {kSpot, {L"酒店", L"湖畔", L"1-2", L"30", L"268", L"4"}, PropertyProblem::Malformed},   // minus inside
         {kSpot, {L"酒店", L"湖畔", L"-", L"30", L"268", L"4"}, PropertyProblem::Malformed},     // no digit
@@ -47,7 +57,7 @@ TEST(PropertyCheck, EachFieldIsCheckedForWhatItsFileHolds) {
         {kSpot, {L"酒店", L"湖\t畔", L"10", L"30", L"268", L"4"}, PropertyProblem::NameWhiteSpace},
         {kSpot, {L"酒店", L"湖\U0001F600", L"10", L"30", L"268", L"4"}, PropertyProblem::NameNotStorable},
         {kRoad, {L"高速公路", L"西环", L"6", L"1", L"1240", L"100"}, PropertyProblem::None},
-        {kRoad, {L"高速公路", L"西环", L"25", L"1", L"0", L"0"}, PropertyProblem::None},
+        {kRoad, {L"高速公路", L"西环", L"25", L"1", L"1", L"1"}, PropertyProblem::None},
         {kRoad, {L"高速公路", L"西环", L"26", L"1", L"1240", L"100"}, PropertyProblem::Malformed},  // no spot 26
         {kRoad, {L"高速公路", L"西环", L"6", L"0", L"1240", L"100"}, PropertyProblem::Malformed},   // no spot 0
         {kRoad, {L"高速公路", L"西环", L"-1", L"1", L"1240", L"100"}, PropertyProblem::Malformed},
@@ -63,7 +73,7 @@ TEST(PropertyCheck, EachFieldIsCheckedForWhatItsFileHolds) {
 
 TEST(PropertyCheck, NumbersTheMapReaderWouldReadAsALimitAreRefused) {
     const Case cases[] = {
-        {kSpot, {L"酒店", L"湖畔", L"2147483647", L"-2147483648", L"268", L"2147483647"}, PropertyProblem::None},
+        {kSpot, {L"酒店", L"湖畔", L"2147483647", L"-2147483648", L"268", L"5"}, PropertyProblem::None},
         {kSpot, {L"酒店", L"湖畔", L"00000000000000000012", L"30", L"268", L"4"}, PropertyProblem::None},
         {kSpot, {L"酒店", L"湖畔", L"2147483648", L"30", L"268", L"4"}, PropertyProblem::Malformed},
         {kSpot, {L"酒店", L"湖畔", L"10", L"-2147483649", L"268", L"4"}, PropertyProblem::Malformed},
@@ -85,4 +95,5 @@ TEST(PropertyCheck, EveryProblemHasItsMessage) {
     EXPECT_EQ(std::wstring(problemMessage(PropertyProblem::NameWhiteSpace)), L"名称不能含空格");
     EXPECT_EQ(std::wstring(problemMessage(PropertyProblem::NameNotStorable)), L"名称含有无法保存的字符");
     EXPECT_EQ(std::wstring(problemMessage(PropertyProblem::Malformed)), L"输入有误");
+    EXPECT_EQ(std::wstring(problemMessage(PropertyProblem::TooClose)), L"景点太近");
 }

@@ -98,7 +98,7 @@ TEST_F(PropertyEditorWindow, EditingShowsTheBareValuesInBoxesAndTheTypeListOfThe
 TEST_F(PropertyEditorWindow, ConfirmSavesTheRowRebuildsTheMapAndShowsSuccess) {
     AppProbe a = startAsAdmin();
     editSpot(7);
-    retype(kPlaceFirstInput, L"0170");
+    retype(kPlaceFirstInput, L"0120");
     clickBox(editor().inputs[kTypeInput].box);
     clickBox(editor().options[1].box);
     clickButton(editor().confirmButton);
@@ -106,15 +106,15 @@ TEST_F(PropertyEditorWindow, ConfirmSavesTheRowRebuildsTheMapAndShowsSuccess) {
     // The row keeps what was typed; the panel shows the rebuilt spot's values.
     EXPECT_TRUE(statusShows(L"修改成功", sf::Color::Green));
     EXPECT_FALSE(editor().editing);
-    EXPECT_EQ(shownTexts(editor()), strings({L"银行", L"川味小厨", L"170", L"220", L"56元", L"4星"}));
-    EXPECT_EQ(spotsFileRow(7), (std::vector<std::string>{wideToNarrow(L"银行"), wideToNarrow(L"川味小厨"), "4", "0170",
+    EXPECT_EQ(shownTexts(editor()), strings({L"银行", L"川味小厨", L"120", L"220", L"56元", L"4星"}));
+    EXPECT_EQ(spotsFileRow(7), (std::vector<std::string>{wideToNarrow(L"银行"), wideToNarrow(L"川味小厨"), "4", "0120",
                                                           "220", "56"}));
     // Editing again and cancelling restores the saved values.
     clickButton(editor().editButton);
     retype(kPlaceFirstInput, L"99");
     clickButton(editor().cancelButton);
-    EXPECT_EQ(shownTexts(editor()), strings({L"银行", L"川味小厨", L"170", L"220", L"56元", L"4星"}));
-    EXPECT_EQ(a.map.spots[7].getPosition(), sf::Vector2f(170.f, 220.f)) << "moved 100 to the right";
+    EXPECT_EQ(shownTexts(editor()), strings({L"银行", L"川味小厨", L"120", L"220", L"56元", L"4星"}));
+    EXPECT_EQ(a.map.spots[7].getPosition(), sf::Vector2f(120.f, 220.f)) << "moved 50 to the right";
     EXPECT_EQ(a.map.spots[7].circle.getTexture(), &a.assets.bank);
 
     // A road's new end: the bar is laid to the new spot.
@@ -138,7 +138,9 @@ TEST_F(PropertyEditorWindow, CancelAndAnEmptyInputBringTheStoredValuesBack) {
     EXPECT_EQ(shownTexts(editor()), strings({L"美食", L"川味小厨", L"70", L"220", L"56元", L"4星"}));
     EXPECT_FALSE(editor().editing);
 
+    // The next edit starts without the last one's message.
     clickButton(editor().editButton);
+    EXPECT_FALSE(probe().editor.status.visible);
     retype(kNameInput, L"");
     clickButton(editor().confirmButton);
     EXPECT_TRUE(statusShows(L"输入为空", sf::Color::Red));
@@ -151,7 +153,7 @@ TEST_F(PropertyEditorWindow, CancelAndAnEmptyInputBringTheStoredValuesBack) {
     EXPECT_FALSE(probe().editor.status.visible);
 }
 
-TEST_F(PropertyEditorWindow, ValuesTheFileCannotHoldAreRefusedAndNothingIsWritten) {
+TEST_F(PropertyEditorWindow, ValuesTheFileOrTheMapCannotHoldAreRefusedAndNothingIsWritten) {
     struct Case {
         bool road;
         PropertyInput input;
@@ -167,6 +169,12 @@ TEST_F(PropertyEditorWindow, ValuesTheFileCannotHoldAreRefusedAndNothingIsWritte
         {true, kPlaceFirstInput, L"99", L"输入有误"},  // no spot 99
         {true, kPlaceSecondInput, L"8", L"输入有误"},  // both ends spot 8
         {true, kMeasureInput, L"1.5", L"输入有误"},
+        {false, kPlaceFirstInput, L"220", L"景点太近"},  // 40 units above spot 8
+        {false, kGradeInput, L"9", L"输入有误"},
+        {false, kGradeInput, L"0", L"输入有误"},
+        {true, kGradeInput, L"0", L"输入有误"},
+        {true, kMeasureInput, L"0", L"输入有误"},
+        {true, kMeasureInput, L"99999999999999", L"输入有误"},  // cut to 9999 by its input
     };
     AppProbe a = startAsAdmin();
     const std::string spots = spotsFile(), roads = roadsFile();
@@ -181,9 +189,10 @@ TEST_F(PropertyEditorWindow, ValuesTheFileCannotHoldAreRefusedAndNothingIsWritte
         const sf::FloatRect shown = a.editor.status.text.getGlobalBounds();
         EXPECT_LE(shown.left + shown.width, 800.f) << "the whole message inside the window";
         EXPECT_FALSE(editor().editing);
-        EXPECT_EQ(editor().inputs[c.input].text.getString(),
-                  c.input == kMeasureInput ? stored[c.input] + (c.road ? L"米" : L"元")
-                                           : c.input == kGradeInput ? stored[c.input] + L"星" : stored[c.input]);
+        const wchar_t* unit = c.input == kMeasureInput ? (c.road ? L"米" : L"元")
+                              : c.input == kGradeInput ? (c.road ? L"千米/时" : L"星")
+                                                       : L"";
+        EXPECT_EQ(editor().inputs[c.input].text.getString(), stored[c.input] + unit);
     }
     EXPECT_EQ(spotsFile(), spots);
     EXPECT_EQ(roadsFile(), roads);
@@ -249,7 +258,7 @@ TEST_F(PropertyEditorWindow, WhileEditingAPressOnTheMapChangesNoSelectionAndLogo
     EXPECT_EQ(spotsFile(), spots);
 }
 
-TEST_F(PropertyEditorWindow, DeleteFromThePanelRemovesTheObjectAndLeavesItsValuesShown) {
+TEST_F(PropertyEditorWindow, DeleteFromThePanelRemovesTheObjectAndBringsThePanelToRest) {
     AppProbe a = startAsAdmin();
     click(spotPixel(3));
     moveMouse(buttonPixel(editor().deleteButton));
@@ -258,14 +267,15 @@ TEST_F(PropertyEditorWindow, DeleteFromThePanelRemovesTheObjectAndLeavesItsValue
     EXPECT_EQ(a.map.spotCount, 24);
     EXPECT_EQ(a.map.roadCount, 39);
     EXPECT_EQ(narrowToWide(spotsFileRow(3)[1]), L"惠民超市");
-    EXPECT_EQ(editor().inputs[kNameInput].text.getString(), L"农商银行") << "the values stay until the next map click";
-    EXPECT_TRUE(editor().objectDeleted);
 
-    // The deleted object cannot be edited: 编辑 is gone, and its place does nothing.
-    clickButton(editor().editButton);
-    EXPECT_FALSE(editor().editing);
+    // Nothing of the deleted spot: no number, no outline; the tool buttons.
+    EXPECT_TRUE(outlinedSpots().empty() && outlinedRoads().empty());
+    EXPECT_EQ(a.panel.title.getString(), L"操作界面");
+    EXPECT_EQ(numberPixels(frame()), 0) << "the deleted spot's number";
+    clickToggle(a.toolButtons.drawing);
+    EXPECT_TRUE(isOpen(a.tools, ToolPanel::Drawing)) << "the tool buttons answer";
+    clickToggle(a.toolButtons.drawing);
     click(spotPixel(3));
-    EXPECT_FALSE(editor().objectDeleted);
     EXPECT_EQ(editor().inputs[kNameInput].text.getString(), L"惠民超市");
 }
 

@@ -69,25 +69,22 @@ TEST(PropertyValues, FollowTheSelectionOnlyWhenItWasHitAgain) {
     EXPECT_EQ(v.number, 2);
 }
 
-TEST(PropertyValues, AnEditInProgressIsNotReloadedAndADeletionMarkIsClearedByTheNextLoad) {
+TEST(PropertyValues, AnEditInProgressIsNotReloaded) {
     auto map = marketAndBank();
     PropertyValues v;
     Selection selection;
     selection.spotNumber = 1;
     ++selection.hits;
     EXPECT_TRUE(followSelection(v, *map, selection));
-    v.deleted = true;
 
     // Another spot is hit while the values are edited: they stay.
     selection.spotNumber = 2;
     ++selection.hits;
     EXPECT_FALSE(followSelection(v, *map, selection, true));
     EXPECT_EQ(v.number, 1);
-    EXPECT_TRUE(v.deleted);
     // Once the edit ends they follow.
     EXPECT_TRUE(followSelection(v, *map, selection, false));
     EXPECT_EQ(v.name, L"农商银行");
-    EXPECT_FALSE(v.deleted);
 }
 
 TEST(PropertyValues, StoredIntoTheFieldsOfTheirRowAsGbkText) {

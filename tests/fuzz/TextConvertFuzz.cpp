@@ -13,7 +13,15 @@
 
 namespace {
 
-constexpr int kSpotCount = 99;
+// 99 spots in use, all with their corner at (0, 0).
+const TextTable& spotsInUse() {
+    static const TextTable spots = [] {
+        TextTable table;
+        table.count = kMaxMapObjects;
+        return table;
+    }();
+    return spots;
+}
 
 void checkGbk(const std::string& bytes) {
     const std::wstring read = narrowToWide(bytes);
@@ -57,7 +65,7 @@ void checkAcceptedValues(const std::string& input) {
     std::array<sf::String, kPropertyValueCount> values;
     for (int i = 0; i < kPropertyValueCount; ++i) values[i] = narrowToWide(pieces[i]);
     for (SelectedKind kind : {SelectedKind::Spot, SelectedKind::Road}) {
-        if (checkPropertyValues(kind, values, kSpotCount) != PropertyProblem::None) continue;
+        if (checkPropertyValues(kind, values, PropertyContext{spotsInUse()}) != PropertyProblem::None) continue;
         // The place pair, the measure and the grade: whole numbers but a spot's cost.
         for (int field = 2; field < kPropertyValueCount; ++field) {
             if (kind == SelectedKind::Spot && field == 4) {
