@@ -11,6 +11,7 @@ namespace {
 void toggleFullScreen(AppState& app) {
     app.settings.fullScreenOn = switchWindowMode(app.window, !app.settings.fullScreenOn, app.contextSettings,
                                                  console(app), app.windowModeWarned);
+    requestVerticalSync(app.window);
     app.frame.pointer.mouseHeld = false;
     releaseVolumeKnob(app.settings);
 }
