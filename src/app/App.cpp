@@ -121,7 +121,7 @@ void App::runFrame() {
     noteSecond(state.pacing, seconds);
     sf::Event event;
     while (state.window.pollEvent(event)) handleEvent(event);
-    if (frameDue(state.pacing, state.clock.getElapsedTime())) drawScreen();
+    if (state.pacing.redraw) drawScreen();
     else sf::sleep(sf::milliseconds(kRestStepMs));
 }
 
@@ -136,6 +136,6 @@ void App::drawScreen() {
     drawCurrentScreen(state);
     state.window.setView(state.views.mapView);
     state.window.display();
-    noteFrameShown(state.pacing, state.clock.getElapsedTime());
+    noteFrameShown(state.pacing);
     finishFrame(state);
 }

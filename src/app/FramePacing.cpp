@@ -6,13 +6,9 @@ void noteSecond(FramePacing& pacing, int second) {
     pacing.redraw = true;
 }
 
-bool frameDue(const FramePacing& pacing, sf::Time now) {
-    return pacing.redraw || now - pacing.shownAt >= sf::milliseconds(kRestRedrawMs);
-}
-
-void noteFrameShown(FramePacing& pacing, sf::Time now) {
+void noteFrameShown(FramePacing& pacing) {
     pacing.redraw = false;
-    pacing.shownAt = now;
+    ++pacing.framesShown;
 }
 
 void requestVerticalSync(sf::Window& window) { window.setVerticalSyncEnabled(true); }
