@@ -2,12 +2,14 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <SFML/System/Sleep.hpp>
 #include <ostream>
 
 #include "app/AppActions.h"
 #include "app/AppDispatch.h"
 #include "app/AppDraw.h"
 #include "app/DataRecovery.h"
+#include "app/FramePacing.h"
 #include "app/WindowMode.h"
 #include "editor/PropertyEditing.h"
 #include "map/MapFiles.h"
@@ -28,9 +30,12 @@ AppSeams withDefaults(AppSeams seams) {
     return seams;
 }
 
-void blinkFields(AppState& app) {
-    const int seconds = app.seams.wholeSeconds ? app.seams.wholeSeconds()
-                                               : static_cast<int>(app.clock.getElapsedTime().asSeconds());
+int wholeSeconds(AppState& app) {
+    return app.seams.wholeSeconds ? app.seams.wholeSeconds()
+                                  : static_cast<int>(app.clock.getElapsedTime().asSeconds());
+}
+
+void blinkFields(AppState& app, int seconds) {
     if (app.frame.previousScreen == kLoginScreen) blinkLoginFields(app.login, seconds);
     else if (app.frame.previousScreen == kAdminScreen && app.editor.property.editing)
         blinkPropertyInputs(app.editor.property, seconds);
@@ -45,6 +50,7 @@ void finishFrame(AppState& app) {
         // The frame just shown says "登录成功"; it stays for kLoginPauseMs.
         app.seams.sleep(kLoginPauseMs);
         changeScreen(app, next);
+        app.pacing.redraw = true;
     }
     app.frame.previousScreen = app.frame.screen;
 }
@@ -54,6 +60,7 @@ void finishFrame(AppState& app) {
 App::App(AppSeams seams) {
     state.seams = withDefaults(std::move(seams));
     state.window.create(kWindowMode, kWindowTitle, sf::Style::Default);
+    requestVerticalSync(state.window);
 }
 
 int App::run() {
@@ -112,17 +119,26 @@ int App::startUp() {
 }
 
 void App::runFrame() {
-    blinkFields(state);
+    const int seconds = wholeSeconds(state);
+    blinkFields(state, seconds);
+    noteSecond(state.pacing, seconds);
     sf::Event event;
     while (state.window.pollEvent(event)) handleEvent(event);
-    drawScreen();
+    if (state.pacing.redraw) drawScreen();
+    else sf::sleep(sf::milliseconds(kRestStepMs));
 }
 
-void App::handleEvent(const sf::Event& event) { dispatchEvent(state, event); }
+// Whatever an event does (a drag step, a hover look, the knob, a window
+// re-created for full screen) is shown in the frame that follows it.
+void App::handleEvent(const sf::Event& event) {
+    dispatchEvent(state, event);
+    state.pacing.redraw = true;
+}
 
 void App::drawScreen() {
     drawCurrentScreen(state);
     state.window.setView(state.views.mapView);
     state.window.display();
+    noteFrameShown(state.pacing);
     finishFrame(state);
 }

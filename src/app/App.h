@@ -26,7 +26,9 @@ public:
     // (after the console warning and a one-second pause).
     int startUp();
 
-    // One pass of the loop: caret blink, every pending event, the drawing.
+    // One pass of the loop: caret blink, every pending event, then the
+    // drawing when something may have changed (app/FramePacing.h), or else a
+    // rest of a few milliseconds.
     void runFrame();
 
     // One window event in the fixed dispatch order.

@@ -12,6 +12,7 @@
 #include "app/AppSeams.h"
 #include "app/Assets.h"
 #include "app/FrameFlags.h"
+#include "app/FramePacing.h"
 #include "app/PanelRules.h"
 #include "app/ToolButtons.h"
 #include "editor/EditorSession.h"
@@ -38,6 +39,7 @@ struct AppState {
     sf::Clock clock;
 
     FrameFlags frame;
+    FramePacing pacing;
     ToolPanels tools;
     ToolButtons toolButtons;
     MapViews views;

@@ -6,7 +6,7 @@
 
 struct AppProbe {
     explicit AppProbe(App& app)
-        : app(app), window(app.state.window), assets(app.state.assets), frame(app.state.frame),
+        : app(app), window(app.state.window), assets(app.state.assets), frame(app.state.frame), pacing(app.state.pacing),
           tools(app.state.tools), toolButtons(app.state.toolButtons), views(app.state.views), map(app.state.map),
           labels(app.state.labels),
           graph(app.state.graph), criterion(app.state.criterion), pick(app.state.pick),
@@ -22,6 +22,7 @@ struct AppProbe {
     sf::RenderWindow& window;
     Assets& assets;
     FrameFlags& frame;
+    FramePacing& pacing;
     ToolPanels& tools;
     ToolButtons& toolButtons;
     MapViews& views;
