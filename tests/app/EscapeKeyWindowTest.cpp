@@ -51,7 +51,9 @@ TEST_F(EscapeKeyWindow, EachStrokeCancelsOneThingUnderWayAndTheLastClosesTheWind
         int strokes = 0;
         for (; a.window.isOpen() && strokes < 5; ++strokes) {
             escape();
-            if (strokes == 0) EXPECT_TRUE(c.cancelled() && a.window.isOpen());
+            if (strokes == 0) {
+                EXPECT_TRUE(c.cancelled() && a.window.isOpen());
+            }
         }
         EXPECT_EQ(strokes, c.strokesToClose);
         app.reset();

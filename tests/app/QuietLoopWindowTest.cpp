@@ -74,10 +74,8 @@ TEST_F(QuietLoopWindow, AnAnimatedRouteIsShownGrowingOneRoadEachPauseThenItsRepo
         const sf::Image shown = shownImage(a.window);
         int outlined = 0;
         for (int n : route)
-            for (sf::Vector2i at : roadOutlinePixels(spotPixel(a.map.roads[n].startSpot),
-                                                     spotPixel(a.map.roads[n].endSpot)))
-                outlined += Program::windowPixel(shown, at) == sf::Color::Blue;
-        roadsShown.push_back(outlined / 2);
+            outlined += roadOutlined(shown, spotPixel(a.map.roads[n].startSpot), spotPixel(a.map.roads[n].endSpot));
+        roadsShown.push_back(outlined);
     };
     shiftClick(spotPixel(11));
     shiftClick(spotPixel(25));
