@@ -242,7 +242,7 @@ std::vector<SaveStory> SaveFaults::stories() {
      [](SaveFaults& t) {
          t.startAsAdmin();
          t.editSpot(7);
-         t.retype(kPlaceFirstInput, L"170");
+         t.retype(kPlaceFirstInput, L"120");
      },
      [](SaveFaults& t) { t.clickButton(t.probe().editor.property.confirmButton); }, statusSaysSaveFailed,
      SaveStory::MapEdit},
