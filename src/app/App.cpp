@@ -41,6 +41,7 @@ void blinkFields(AppState& app, int seconds) {
         blinkPropertyInputs(app.editor.property, seconds);
     else if (userTableShown(app.frame.previousScreen, app.tools))
         blinkUserTable(app.userTable, seconds);
+    blinkFindField(app.find, seconds);
 }
 
 void finishFrame(AppState& app) {
@@ -112,6 +113,7 @@ int App::startUp() {
     buildUserTable(app.userTable, font);
     buildSettingsPage(app.settings, font);
     buildComparisonPanel(app.comparison, font);
+    buildFindPanel(app.find, font);
 
     recentre(app.views, app.window);
     app.clock.restart();

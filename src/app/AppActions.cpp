@@ -90,6 +90,7 @@ void logout(AppState& app) {
     startMapHistory(app.editor.history, app.map.spotTable, app.map.roadTable);
     app.panel.routePickIdle = true;
     resetComparison(app.comparison);
+    resetFindPanel(app.find);
     clearMapSelection(app.map, app.selection);
     showHelpAtRest(app.panel, true);
 }

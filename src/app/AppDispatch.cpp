@@ -4,6 +4,7 @@
 
 #include "app/AppActions.h"
 #include "app/EscapeKey.h"
+#include "app/FindPlace.h"
 #include "editor/PropertyEditing.h"
 #include "editor/UndoKeys.h"
 #include "settings/HelpTexts.h"
@@ -12,11 +13,11 @@ namespace {
 
 // The hooks of the dispatch.
 void handleScreenKeys(AppState& app, const sf::Event& event);
+void handleMapEvent(AppState& app, const sf::Event& event);
 void handleRoutePick(AppState& app, const sf::Event& event);
 void handleMousePress(AppState& app, const sf::Event::MouseButtonEvent& press);
 void handleMouseRelease(AppState& app, const sf::Event::MouseButtonEvent& release);
 void handleMouseMove(AppState& app, sf::Vector2i pixel);
-void handleLeftClick(AppState& app, sf::Vector2i pixel);
 void handleAdminPanelsClick(AppState& app, sf::Vector2i pixel);
 void handleMapScreenClick(AppState& app, sf::Vector2i pixel);
 void hoverScreen(AppState& app, sf::Vector2i pixel);
@@ -24,96 +25,17 @@ void hoverScreen(AppState& app, sf::Vector2i pixel);
 }  // namespace
 
 void dispatchEvent(AppState& app, const sf::Event& event) {
-    handleScreenKeys(app, event);
+    // While the find panel is open its field takes every key but Escape.
+    const bool finding = app.find.open;
+    if (!finding) handleScreenKeys(app, event);
     handleEscapeKey(app, event);
-    // H re-centres on every screen, also while a text field has the focus.
-    if (event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::H) recentre(app.views, app.window);
-    handleRoutePick(app, event);
-
-    switch (event.type) {
-        case sf::Event::Closed:
-            app.window.close();
-            return;
-        case sf::Event::MouseWheelScrolled:
-            if (wheelZooms(app.frame.screen, app.tools, app.frame.pointer))
-                zoomStep(app.views, app.window, event.mouseWheelScroll.delta);
-            break;
-        case sf::Event::MouseButtonPressed:
-            handleMousePress(app, event.mouseButton);
-            break;
-        case sf::Event::MouseButtonReleased:
-            handleMouseRelease(app, event.mouseButton);
-            break;
-        case sf::Event::MouseMoved:
-            handleMouseMove(app, {event.mouseMove.x, event.mouseMove.y});
-            break;
-        default:
-            break;
-    }
+    if (!handleFindEvent(app, event, finding)) handleMapEvent(app, event);
     if (followSelection(app.properties, app.map, app.selection, app.editor.property.editing))
         showPropertyValues(app.editor.property, app.properties);
     app.window.setView(app.views.mapView);
 }
 
-namespace {
-
-void handleScreenKeys(AppState& app, const sf::Event& event) {
-    const Screen screen = app.frame.screen;
-    if (screen == kLoginScreen) handleLoginKeys(app.login, event, loginContext(app));
-    if (showsPropertyPanel(screen, app.selection)) handlePropertyKeys(app.editor.property, event);
-    if (userTableShown(screen, app.tools)) handleUserTableKeys(app.userTable, event);
-    if (panelBodyShowsRoute(screen, app.tools, app.selection, app.panel.routePickIdle))
-        applyComparisonChoice(app, handleComparisonKeys(app.comparison, app.panel.body, event));
-    if (!mapHistoryKeysReachMap(screen, app.tools, app.selection, app.editor.property.editing)) return;
-    EditorSession session = editorSession(app);
-    if (handleMapHistoryKeys(app.editor, session, event)) app.panel.title.setString(kAdminPanelTitle);
-}
-
-// A press with the left Shift key held picks a route spot, where the map is
-// on screen: an invisible pick (on the login screen, under a page) would
-// leave the next clicks ignored.
-void handleRoutePick(AppState& app, const sf::Event& event) {
-    if (!routePicksReachMap(app.frame.screen, app.tools) || event.type != sf::Event::MouseButtonPressed) return;
-    if (!app.seams.isKeyPressed(sf::Keyboard::LShift)) return;
-    RouteSession session = routeSession(app);
-    pickRouteSpot(session, toMap(app.window, app.views, {event.mouseButton.x, event.mouseButton.y}));
-    // The message at the resting panel's foot would stand over the route's
-    // hint or report (the drawing panel keeps its own).
-    if (!app.panel.routePickIdle && !isOpen(app.tools, ToolPanel::Drawing)) hideStatus(app.editor.status);
-}
-
-void handleMousePress(AppState& app, const sf::Event::MouseButtonEvent& press) {
-    if (!isDragButton(press.button)) return;
-    const sf::Vector2i pixel(press.x, press.y);
-    beginDrag(app.views, app.frame.pointer, app.window, pixel);
-    if (press.button != sf::Mouse::Left) return;
-    if (!passClickGate(app.pick)) return;
-    handleLeftClick(app, pixel);
-}
-
-void handleMouseRelease(AppState& app, const sf::Event::MouseButtonEvent& release) {
-    if (!isDragButton(release.button)) return;
-    endDrag(app.frame.pointer);
-    releaseVolumeKnob(app.settings);
-    if (release.button != sf::Mouse::Left) return;
-    const std::optional<Criterion> chosen =
-        releaseComparison(app.comparison, app.panel.body, toInterface(app.window, app.views, {release.x, release.y}));
-    if (panelBodyShowsRoute(app.frame.screen, app.tools, app.selection, app.panel.routePickIdle))
-        applyComparisonChoice(app, chosen);
-}
-
-// The knob follows a drag begun on the settings page wherever the pointer
-// goes, until a button is released.
-void handleMouseMove(AppState& app, sf::Vector2i pixel) {
-    const Screen screen = app.frame.screen;
-    if (screen == kAdminScreen) movePlacementPreview(app.editor.drawing, toMap(app.window, app.views, pixel));
-    dragVolumeKnob(app.settings, app.assets.background, toInterface(app.window, app.views, pixel));
-    hoverScreen(app, pixel);
-    if (showsMap(screen) && !pageCoversMap(screen, app.tools))
-        dragStep(app.views, app.window, pixel, app.frame.pointer, app.panel);
-}
-
-void handleLeftClick(AppState& app, sf::Vector2i pixel) {
+void leftClickAt(AppState& app, sf::Vector2i pixel) {
     switch (app.frame.screen) {
         case kQrPage:
             if (handleQrPageClick(app.backButton, toInterface(app.window, app.views, pixel)) == QrAction::BackToLogin)
@@ -130,6 +52,96 @@ void handleLeftClick(AppState& app, sf::Vector2i pixel) {
             handleMapScreenClick(app, pixel);
             break;
     }
+}
+
+// A press with the left Shift key held picks a route spot, where the map is
+// on screen: an invisible pick (on the login screen, under a page) would
+// leave the next clicks ignored.
+void routePickAt(AppState& app, sf::Vector2i pixel) {
+    if (!routePicksReachMap(app.frame.screen, app.tools)) return;
+    RouteSession session = routeSession(app);
+    pickRouteSpot(session, toMap(app.window, app.views, pixel));
+    // The message at the resting panel's foot would stand over the route's
+    // hint or report (the drawing panel keeps its own).
+    if (!app.panel.routePickIdle && !isOpen(app.tools, ToolPanel::Drawing)) hideStatus(app.editor.status);
+}
+
+namespace {
+
+void handleMapEvent(AppState& app, const sf::Event& event) {
+    // H re-centres on every screen, also while a text field has the focus.
+    if (event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::H) recentre(app.views, app.window);
+    handleRoutePick(app, event);
+
+    switch (event.type) {
+        case sf::Event::Closed:
+            app.window.close();
+            break;
+        case sf::Event::MouseWheelScrolled:
+            if (wheelZooms(app.frame.screen, app.tools, app.frame.pointer))
+                zoomStep(app.views, app.window, event.mouseWheelScroll.delta);
+            break;
+        case sf::Event::MouseButtonPressed:
+            handleMousePress(app, event.mouseButton);
+            break;
+        case sf::Event::MouseButtonReleased:
+            handleMouseRelease(app, event.mouseButton);
+            break;
+        case sf::Event::MouseMoved:
+            handleMouseMove(app, {event.mouseMove.x, event.mouseMove.y});
+            break;
+        default:
+            break;
+    }
+}
+
+void handleScreenKeys(AppState& app, const sf::Event& event) {
+    const Screen screen = app.frame.screen;
+    if (screen == kLoginScreen) handleLoginKeys(app.login, event, loginContext(app));
+    if (showsPropertyPanel(screen, app.selection)) handlePropertyKeys(app.editor.property, event);
+    if (userTableShown(screen, app.tools)) handleUserTableKeys(app.userTable, event);
+    if (panelBodyShowsRoute(screen, app.tools, app.selection, app.panel.routePickIdle))
+        applyComparisonChoice(app, handleComparisonKeys(app.comparison, app.panel.body, event));
+    if (!mapHistoryKeysReachMap(screen, app.tools, app.selection, app.editor.property.editing)) return;
+    EditorSession session = editorSession(app);
+    if (handleMapHistoryKeys(app.editor, session, event)) app.panel.title.setString(kAdminPanelTitle);
+}
+
+void handleRoutePick(AppState& app, const sf::Event& event) {
+    if (!routePicksReachMap(app.frame.screen, app.tools) || event.type != sf::Event::MouseButtonPressed) return;
+    if (app.seams.isKeyPressed(sf::Keyboard::LShift)) routePickAt(app, {event.mouseButton.x, event.mouseButton.y});
+}
+
+void handleMousePress(AppState& app, const sf::Event::MouseButtonEvent& press) {
+    if (!isDragButton(press.button)) return;
+    const sf::Vector2i pixel(press.x, press.y);
+    beginDrag(app.views, app.frame.pointer, app.window, pixel);
+    if (press.button != sf::Mouse::Left) return;
+    if (!passClickGate(app.pick)) return;
+    leftClickAt(app, pixel);
+}
+
+void handleMouseRelease(AppState& app, const sf::Event::MouseButtonEvent& release) {
+    if (!isDragButton(release.button)) return;
+    endDrag(app.frame.pointer);
+    releaseVolumeKnob(app.settings);
+    // A press on the open find panel chose no criterion.
+    if (release.button != sf::Mouse::Left || app.find.open) return;
+    const std::optional<Criterion> chosen =
+        releaseComparison(app.comparison, app.panel.body, toInterface(app.window, app.views, {release.x, release.y}));
+    if (panelBodyShowsRoute(app.frame.screen, app.tools, app.selection, app.panel.routePickIdle))
+        applyComparisonChoice(app, chosen);
+}
+
+// The knob follows a drag begun on the settings page wherever the pointer
+// goes, until a button is released.
+void handleMouseMove(AppState& app, sf::Vector2i pixel) {
+    const Screen screen = app.frame.screen;
+    if (screen == kAdminScreen) movePlacementPreview(app.editor.drawing, toMap(app.window, app.views, pixel));
+    dragVolumeKnob(app.settings, app.assets.background, toInterface(app.window, app.views, pixel));
+    hoverScreen(app, pixel);
+    if (showsMap(screen) && !pageCoversMap(screen, app.tools))
+        dragStep(app.views, app.window, pixel, app.frame.pointer, app.panel);
 }
 
 // The administrator's tool panels: the open user-data table, through the

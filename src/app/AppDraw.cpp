@@ -70,6 +70,10 @@ void drawMapScreen(AppState& app) {
     window.draw(app.panel.rect);
     window.draw(app.backButton);
     window.draw(app.userLine);
+    if (app.find.open) {
+        drawFindPanel(window, app.find);  // in place of the panel's content, which waits under it
+        return;
+    }
     window.draw(app.panel.title);
     drawPanelContent(app);
 }

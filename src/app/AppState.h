@@ -18,6 +18,7 @@
 #include "editor/EditorSession.h"
 #include "editor/MapEditor.h"
 #include "editor/PropertyValues.h"
+#include "find/FindPanel.h"
 #include "map/MapClick.h"
 #include "map/MapLabels.h"
 #include "map/MapModel.h"
@@ -62,6 +63,7 @@ struct AppState {
     UserTable userTable;
     SettingsPage settings;
     ComparisonPanel comparison;
+    FindPanel find;
     bool windowModeWarned = false;  // a failed switch of the window mode is reported once
 };
 

@@ -20,6 +20,10 @@ void bringPanelToRest(AppState& app) {
 // Returns false when nothing was under way.
 bool cancelUnderWay(AppState& app) {
     const Screen screen = app.frame.screen;
+    if (app.find.open) {
+        resetFindPanel(app.find);
+        return true;
+    }
     if (app.editor.property.editing && showsPropertyPanel(screen, app.selection)) {
         EditorSession session = editorSession(app);
         cancelEdit(app.editor.property, session);

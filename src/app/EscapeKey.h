@@ -6,8 +6,8 @@
 #include "app/AppState.h"
 
 // An Escape press, or an event while the key is held (the real-time state
-// of the App's keyboard seam), acts once a press, on the first of: a
-// property being edited (as 取消); a pending route pick (its hint and
+// of the App's keyboard seam), acts once a press, on the first of: the find
+// panel (the side panel's content comes back); a property being edited (as 取消); a pending route pick (its hint and
 // outlines go, the panel comes to rest); a mode of the drawing panel, with
 // a road's start picked or not (its prompt and outlines go); an open tool
 // panel, the user-data table, the settings page (on either screen) or the

@@ -37,6 +37,11 @@ bool mapClicksReachHitTests(Screen screen, const ToolPanels& tools, const Select
     return tools.open == ToolPanel::None && !(editing && showsPropertyPanel(screen, selection));
 }
 
+bool findPanelOpens(Screen screen, const ToolPanels& tools, const Selection& selection, bool editing) {
+    return routePicksReachMap(screen, tools) && !isOpen(tools, ToolPanel::Drawing) &&
+           !(editing && showsPropertyPanel(screen, selection));
+}
+
 bool mapHistoryKeysReachMap(Screen screen, const ToolPanels& tools, const Selection& selection, bool editing) {
     return screen == kAdminScreen && !pageCoversMap(screen, tools) &&
            !(editing && showsPropertyPanel(screen, selection));

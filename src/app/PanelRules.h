@@ -47,6 +47,11 @@ bool panelBodyShowsRoute(Screen screen, const ToolPanels& tools, const Selection
 // while editing, a press on the map changes no selection.
 bool mapClicksReachHitTests(Screen screen, const ToolPanels& tools, const Selection& selection, bool editing);
 
+// Ctrl+F opens the find panel on a map screen while no page covers the map,
+// the drawing panel (whose modes own the clicks on the map) is closed and no
+// property edit takes the keys.
+bool findPanelOpens(Screen screen, const ToolPanels& tools, const Selection& selection, bool editing);
+
 // Ctrl+Z and Ctrl+Y step through the map's changes on the administrator
 // screen while the map is on screen and no property edit takes the keys.
 bool mapHistoryKeysReachMap(Screen screen, const ToolPanels& tools, const Selection& selection, bool editing);

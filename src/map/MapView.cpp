@@ -123,3 +123,15 @@ bool bringIntoView(MapViews& views, sf::RenderTarget& target, const sf::FloatRec
     target.setView(views.mapView);
     return true;
 }
+
+sf::Vector2i mapAreaMiddle(const sf::RenderTarget& target) {
+    const sf::Vector2u size = target.getSize();
+    return sf::Vector2i(static_cast<int>(static_cast<float>(size.x) * kMapAreaShare / 2.f),
+                        static_cast<int>(size.y / 2));
+}
+
+void centreOn(MapViews& views, sf::RenderTarget& target, sf::Vector2f mapPoint, sf::Vector2i pixel) {
+    const sf::Vector2f under = toMap(target, views, pixel);
+    views.mapView.setCenter(views.mapView.getCenter() + mapPoint - under);
+    target.setView(views.mapView);
+}

@@ -84,3 +84,11 @@ ViewPlace fitView(ViewPlace place, sf::Vector2f baseSize, const sf::FloatRect& a
 // Moves and zooms the map view by fitView; it becomes current. Returns
 // whether it moved.
 bool bringIntoView(MapViews& views, sf::RenderTarget& target, const sf::FloatRect& area);
+
+// The window pixel in the middle of the map area: (200, 240) in the
+// start-up window.
+sf::Vector2i mapAreaMiddle(const sf::RenderTarget& target);
+
+// Moves the map view, its zoom kept, so the map point lands under the
+// window pixel; it becomes current.
+void centreOn(MapViews& views, sf::RenderTarget& target, sf::Vector2f mapPoint, sf::Vector2i pixel);

@@ -4,7 +4,7 @@
 
 inline const wchar_t* const kHelpText =
     L"1. 点击拖拽界面\n\t可以拖拽地图\n2.按H键可以返回\n\t地图中心\n3.点击道路和圆圈\n\t可以获取更多信息\n"
-    L"4.按住shift加选可\n\t以显示最短路径\n\n\n\n\n"
+    L"4.按住shift加选可\n\t以显示最短路径\n5.按Ctrl+F可以\n\t查找地点\n\n\n\n\n"
     L"制作者:Tavrinel\n学号:7402958316\n专业:数字媒体技术\n班级:2班\n学院:Merrowfield";
 
 // Twelve empty lines push the credits below the administrator's tool buttons.

@@ -14,7 +14,7 @@ struct AppProbe {
           properties(app.state.properties), editor(app.state.editor), panel(app.state.panel),
           backButton(app.state.backButton), userLine(app.state.userLine), login(app.state.login),
           qrPage(app.state.qrPage), userTable(app.state.userTable), settings(app.state.settings),
-          comparison(app.state.comparison) {}
+          comparison(app.state.comparison), find(app.state.find) {}
 
     std::ostream& console() { return ::console(app.state); }
 
@@ -43,4 +43,5 @@ struct AppProbe {
     UserTable& userTable;
     SettingsPage& settings;
     ComparisonPanel& comparison;
+    FindPanel& find;
 };

@@ -16,6 +16,13 @@ inline sf::Event keyPressed(sf::Keyboard::Key key) {
     return event;
 }
 
+inline sf::Event keyPressed(sf::Keyboard::Key key, bool control, bool shift) {
+    sf::Event event = keyPressed(key);
+    event.key.control = control;
+    event.key.shift = shift;
+    return event;
+}
+
 inline sf::Event keyReleased(sf::Keyboard::Key key) {
     sf::Event event = keyPressed(key);
     event.type = sf::Event::KeyReleased;
