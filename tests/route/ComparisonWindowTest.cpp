@@ -31,13 +31,14 @@ TEST_F(ComparisonWindow, ACriterionChosenByKeyOrClickShowsItsOwnRoute) {
     EXPECT_EQ(a.comparison.entries[0].getString().toWideString().substr(0, 8), L"距离远近（当前）");
     const std::vector<int> byDistance = routeRoads();
 
-    // 3 is 速度优先: the settings page's flag, every road reweighed, its route.
-    send(keyPress(sf::Keyboard::Num3));
-    EXPECT_TRUE(a.criterion.flags[criterionIndex(Criterion::Speed)]);
+    // 2 is 花费预算 (whose route, unlike 速度优先's, does not hang on this
+    // build's congestion): the settings page's flag, every road reweighed, its route.
+    send(keyPress(sf::Keyboard::Num2));
+    EXPECT_TRUE(a.criterion.flags[criterionIndex(Criterion::Cost)]);
     EXPECT_NE(routeRoads(), byDistance);
     EXPECT_EQ(outlinedRoads(), routeRoads());
-    EXPECT_TRUE(reportTagged(L"(速度优先)"));
-    const std::wstring speedEntry = a.comparison.entries[2].getString().toWideString();
+    EXPECT_TRUE(reportTagged(L"(花费优先)"));
+    const std::wstring costEntry = a.comparison.entries[1].getString().toWideString();
 
     // Drag the section up to y 100, strokes that may begin on a criterion's
     // lines and so choose nothing (to within a pixel, 1.25 units); then click
@@ -47,7 +48,7 @@ TEST_F(ComparisonWindow, ACriterionChosenByKeyOrClickShowsItsOwnRoute) {
         moveMouse(interfacePixel({700.f, 550.f - up}));
         release(interfacePixel({700.f, 550.f - up}));
     }
-    EXPECT_EQ(currentCriterion(a.criterion), Criterion::Speed);
+    EXPECT_EQ(currentCriterion(a.criterion), Criterion::Cost);
     const float top = sectionTop();
     const sf::Vector2f fewestRoads = a.comparison.entries[6].getPosition() + sf::Vector2f(100.f, 10.f);
     click(interfacePixel(a.panel.body.getPosition() + fewestRoads));
@@ -57,7 +58,7 @@ TEST_F(ComparisonWindow, ACriterionChosenByKeyOrClickShowsItsOwnRoute) {
     // The section keeps its place; its figures are this map build's, no
     // congestion drawn anew.
     EXPECT_FLOAT_EQ(sectionTop(), top);
-    EXPECT_EQ(L"速度优先（当前）" + a.comparison.entries[2].getString().toWideString().substr(4), speedEntry);
+    EXPECT_EQ(L"花费预算（当前）" + a.comparison.entries[1].getString().toWideString().substr(4), costEntry);
 
     // The switch was no route pick: the next click on the map is an ordinary one.
     click(kEmptyMapPixel);
