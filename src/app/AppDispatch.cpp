@@ -15,6 +15,7 @@ namespace {
 void handleScreenKeys(AppState& app, const sf::Event& event);
 void handleMapEvent(AppState& app, const sf::Event& event);
 void handleRoutePick(AppState& app, const sf::Event& event);
+void handleWheel(AppState& app, const sf::Event::MouseWheelScrollEvent& wheel);
 void handleMousePress(AppState& app, const sf::Event::MouseButtonEvent& press);
 void handleMouseRelease(AppState& app, const sf::Event::MouseButtonEvent& release);
 void handleMouseMove(AppState& app, sf::Vector2i pixel);
@@ -78,8 +79,7 @@ void handleMapEvent(AppState& app, const sf::Event& event) {
             app.window.close();
             break;
         case sf::Event::MouseWheelScrolled:
-            if (wheelZooms(app.frame.screen, app.tools, app.frame.pointer))
-                zoomStep(app.views, app.window, event.mouseWheelScroll.delta);
+            handleWheel(app, event.mouseWheelScroll);
             break;
         case sf::Event::MouseButtonPressed:
             handleMousePress(app, event.mouseButton);
@@ -110,6 +110,17 @@ void handleScreenKeys(AppState& app, const sf::Event& event) {
 void handleRoutePick(AppState& app, const sf::Event& event) {
     if (!routePicksReachMap(app.frame.screen, app.tools) || event.type != sf::Event::MouseButtonPressed) return;
     if (app.seams.isKeyPressed(sf::Keyboard::LShift)) routePickAt(app, {event.mouseButton.x, event.mouseButton.y});
+}
+
+// Over a route report the wheel scrolls it, as it would any long text;
+// elsewhere it zooms the map.
+void handleWheel(AppState& app, const sf::Event::MouseWheelScrollEvent& wheel) {
+    const sf::Vector2f point = toInterface(app.window, app.views, {wheel.x, wheel.y});
+    if (app.panel.scrollMode && !app.find.open && insidePanel(app.panel, point) &&
+        !pageCoversMap(app.frame.screen, app.tools))
+        scrollPanelTexts(app.panel, -kWheelScrollStep * wheel.delta);
+    else if (wheelZooms(app.frame.screen, app.tools, app.frame.pointer))
+        zoomStep(app.views, app.window, wheel.delta);
 }
 
 void handleMousePress(AppState& app, const sf::Event::MouseButtonEvent& press) {

@@ -30,6 +30,9 @@ bool insidePanel(const SidePanel& panel, sf::Vector2f interfacePoint);
 // out of sight.
 void scrollPanelTexts(SidePanel& panel, float up);
 
+// How far one notch of the wheel scrolls the panel texts (interface units).
+constexpr float kWheelScrollStep = 60.f;
+
 // Ends scroll mode and puts the title and body back at their home heights,
 // undoing any scroll.
 void endPanelScroll(SidePanel& panel);

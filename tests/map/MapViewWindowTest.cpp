@@ -150,6 +150,20 @@ TEST_F(MapViewWindow, AfterAReportIsScrolledTheWheelZoomsOnceTheButtonIsReleased
     EXPECT_EQ(size(), sizeAt(2.1f));
 }
 
+TEST_F(MapViewWindow, OverAShownReportTheWheelScrollsItAndOverTheMapItZooms) {
+    AppProbe a = startAsUser();
+    showRoute11To25();
+    send(wheel(-1.f, 500, 300));  // towards the user: the report moves up
+    send(wheel(-1.f, 500, 300));
+    EXPECT_EQ(a.panel.body.getPosition().y, 70.f - 2 * kWheelScrollStep);
+    send(wheel(1.f, 500, 300));
+    EXPECT_EQ(a.panel.body.getPosition().y, 70.f - kWheelScrollStep);
+    EXPECT_EQ(zoom(), 2.f);
+    scrollWheel(-1.f);  // over the map
+    EXPECT_EQ(zoom(), 2.1f);
+    EXPECT_EQ(a.panel.body.getPosition().y, 70.f - kWheelScrollStep);
+}
+
 // ---- dragging ----
 
 TEST_F(MapViewWindow, DraggingAHundredPixelsRightMovesTheCentreTwoHundredUnitsLeft) {
