@@ -35,13 +35,17 @@ int wholeSeconds(AppState& app) {
                                   : static_cast<int>(app.clock.getElapsedTime().asSeconds());
 }
 
-void blinkFields(AppState& app, int seconds) {
+// Returns whether a screen with text fields is shown, whose caret may blink.
+bool blinkFields(AppState& app, int seconds) {
+    bool fieldsShown = true;
     if (app.frame.previousScreen == kLoginScreen) blinkLoginFields(app.login, seconds);
     else if (app.frame.previousScreen == kAdminScreen && app.editor.property.editing)
         blinkPropertyInputs(app.editor.property, seconds);
     else if (userTableShown(app.frame.previousScreen, app.tools))
         blinkUserTable(app.userTable, seconds);
+    else fieldsShown = false;
     blinkFindField(app.find, seconds);
+    return fieldsShown || app.find.open;
 }
 
 void finishFrame(AppState& app) {
@@ -122,19 +126,18 @@ int App::startUp() {
 
 void App::runFrame() {
     const int seconds = wholeSeconds(state);
-    blinkFields(state, seconds);
-    noteSecond(state.pacing, seconds);
+    noteSecond(state.pacing, seconds, blinkFields(state, seconds));
     sf::Event event;
     while (state.window.pollEvent(event)) handleEvent(event);
     if (state.pacing.redraw) drawScreen();
-    else sf::sleep(sf::milliseconds(kRestStepMs));
+    else sf::sleep(sf::milliseconds(restStep(state.pacing)));
 }
 
 // Whatever an event does (a drag step, a hover look, the knob, a window
 // re-created for full screen) is shown in the frame that follows it.
 void App::handleEvent(const sf::Event& event) {
     dispatchEvent(state, event);
-    state.pacing.redraw = true;
+    noteEvent(state.pacing);
 }
 
 void App::drawScreen() {
