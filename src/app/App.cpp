@@ -64,8 +64,7 @@ void finishFrame(AppState& app) {
 
 App::App(AppSeams seams) {
     state.seams = withDefaults(std::move(seams));
-    state.window.create(kWindowMode, kWindowTitle, sf::Style::Default);
-    requestVerticalSync(state.window);
+    createWindow(state.window, kWindowMode, sf::Style::Default);
 }
 
 int App::run() {

@@ -12,7 +12,6 @@ void toggleFullScreen(AppState& app) {
     app.settings.fullScreenOn = switchWindowMode(app.window, !app.settings.fullScreenOn, app.contextSettings,
                                                  console(app), app.windowModeWarned);
     fitToWindow(app.views, app.window);
-    requestVerticalSync(app.window);
     endDrag(app.frame.pointer);
     releaseVolumeKnob(app.settings);
 }

@@ -21,5 +21,3 @@ int restStep(FramePacing& pacing) {
     ++pacing.quietPasses;
     return kBusyRestStepMs;
 }
-
-void requestVerticalSync(sf::Window& window) { window.setVerticalSyncEnabled(true); }

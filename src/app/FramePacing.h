@@ -4,7 +4,6 @@
 // a caret blinks, the screen changed after a login. Otherwise the loop rests
 // in short steps, so the program costs next to nothing while nothing happens
 // and still answers an event within one display refresh.
-#include <SFML/Window/Window.hpp>
 
 // One rest step of the loop at rest: a display refresh (about 16 ms).
 constexpr int kRestStepMs = 16;
@@ -35,8 +34,3 @@ void noteFrameShown(FramePacing& pacing);
 
 // How long the loop rests before it polls again; counts a quiet pass.
 int restStep(FramePacing& pacing);
-
-// Vertical sync caps a busy frame rate at the display's where the driver
-// offers it (elsewhere the library says once that it cannot); every window
-// the program creates asks for it.
-void requestVerticalSync(sf::Window& window);

@@ -15,13 +15,19 @@ sf::VideoMode fullScreenMode() { return kWindowMode.isValid() ? kWindowMode : sf
 
 }  // namespace
 
+void createWindow(sf::RenderWindow& window, const sf::VideoMode& mode, sf::Uint32 style,
+                  const sf::ContextSettings& settings) {
+    window.create(mode, kWindowTitle, style, settings);
+    window.setVerticalSyncEnabled(true);
+}
+
 bool switchWindowMode(sf::RenderWindow& window, bool fullScreen, const sf::ContextSettings& settings,
                       std::ostream& console, bool& warned) {
     const sf::VideoMode mode = fullScreen ? fullScreenMode() : kWindowMode;
-    window.create(mode, kWindowTitle, fullScreen ? sf::Style::Fullscreen : sf::Style::Default, settings);
+    createWindow(window, mode, fullScreen ? sf::Style::Fullscreen : sf::Style::Default, settings);
     if (usable(window, mode)) return fullScreen;
     if (!warned) console << "无法重新创建窗口，改用普通窗口" << std::endl;
     warned = true;
-    window.create(kWindowMode, kWindowTitle, sf::Style::Default, settings);
+    createWindow(window, kWindowMode, sf::Style::Default, settings);
     return false;
 }

@@ -7,6 +7,13 @@
 // The ordinary window's size and depth, the one the program opens with.
 inline const sf::VideoMode kWindowMode(640, 480, 32);
 
+// Makes the window anew in the given mode and style with the program's title.
+// Every window asks for vertical sync, which caps a busy frame rate at the
+// display's where the driver offers it (elsewhere the library says once that
+// it cannot).
+void createWindow(sf::RenderWindow& window, const sf::VideoMode& mode, sf::Uint32 style,
+                  const sf::ContextSettings& settings = sf::ContextSettings());
+
 // Re-creates the window with the given context settings and the program's
 // title: full screen in kWindowMode where the screen offers it, else at the
 // screen's own mode (the views then stretch onto it as onto a resized
