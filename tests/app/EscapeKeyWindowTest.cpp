@@ -51,9 +51,7 @@ TEST_F(EscapeKeyWindow, EachStrokeCancelsOneThingUnderWayAndTheLastClosesTheWind
         int strokes = 0;
         for (; a.window.isOpen() && strokes < 5; ++strokes) {
             escape();
-            if (strokes == 0) {
-                EXPECT_TRUE(c.cancelled() && a.window.isOpen());
-            }
+            EXPECT_TRUE(strokes > 0 || (c.cancelled() && a.window.isOpen()));
         }
         EXPECT_EQ(strokes, c.strokesToClose);
         app.reset();

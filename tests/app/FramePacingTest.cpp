@@ -1,4 +1,4 @@
-// When the loop draws and how long it rests, without a window.
+// When the loop draws at rest, without a window.
 #include <gtest/gtest.h>
 
 #include "app/FramePacing.h"
@@ -19,14 +19,4 @@ TEST(FramePacing, TheTurningSecondRedrawsWhileACaretBlinksElseOnlyAtTheRestoring
         noteSecond(pacing, c.second, c.caretBlinks);
         EXPECT_EQ(pacing.redraw, c.redraw) << c.second << " " << c.caretBlinks;
     }
-}
-
-TEST(FramePacing, ShortRestsFollowAnEventUntilTheLoopHasBeenQuietAWhile) {
-    FramePacing pacing;
-    pacing.quietPasses = kBusyPasses;
-    EXPECT_EQ(restStep(pacing), kRestStepMs);
-    noteEvent(pacing);
-    EXPECT_TRUE(pacing.redraw);
-    for (int pass = 0; pass < kBusyPasses; ++pass) EXPECT_EQ(restStep(pacing), kBusyRestStepMs) << pass;
-    EXPECT_EQ(restStep(pacing), kRestStepMs);
 }
