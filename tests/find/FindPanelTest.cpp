@@ -34,6 +34,8 @@ TEST(FindPanel, TheHighlightMovesWithinTheMatchesAndTheListFollowsIt) {
     for (int n = 1; n <= 20; ++n) map.spots[++map.spotCount].name = L"点" + std::to_wstring(n);
     FindPanel panel;  // no font: its texts measure nothing
     openFindPanel(panel, map);
+    EXPECT_EQ(handleFindKeys(panel, map, keyPressed(sf::Keyboard::Up)).choice, FindChoice::None);
+    EXPECT_EQ(panel.highlighted, 0);
     for (int i = 0; i < 25; ++i) handleFindKeys(panel, map, keyPressed(sf::Keyboard::Down));
     EXPECT_EQ(panel.highlighted, 19);
     EXPECT_EQ(panel.first, 20 - kFindRows);

@@ -29,6 +29,7 @@ TEST_F(FindPanelWindow, AMatchFoundByNameOrTypeIsShownAndSelectedAsAClickOnItWou
         scrollWheel(-1.f, 3);
         const float zoom = a.views.zoom;
         ctrlF();
+        EXPECT_EQ(a.find.title.getString(), L"查找地点");
         typeText(c.text);
         EXPECT_EQ(listed(), c.matches);
         for (int i = 0; i < c.downs; ++i) send(keyPress(sf::Keyboard::Down));
@@ -63,12 +64,16 @@ TEST_F(FindPanelWindow, EveryKeyIsTextTillEscapeClosesThePanelAndNotTheProgram) 
     EXPECT_EQ(a.views.mapView.getCenter(), centre);
     EXPECT_EQ(currentCriterion(a.criterion), Criterion::Distance);
     EXPECT_FALSE(a.editor.status.visible);
+    EXPECT_EQ(a.find.found.count, 0);  // 没有找到
 
     send(keyPress(sf::Keyboard::Escape));
     EXPECT_TRUE(a.window.isOpen() && !a.find.open);
     EXPECT_TRUE(a.panel.title.getString() == title && a.panel.body.getString() == report);
     EXPECT_TRUE(comparisonShown(a.comparison, a.panel.body));
-    // A press on the map closes it and goes on as a click there.
+    // Ctrl+F closes it too, and a press on the map goes on as a click there.
+    ctrlF();
+    ctrlF();
+    EXPECT_FALSE(a.find.open);
     ctrlF();
     click(kEmptyMapPixel);
     EXPECT_TRUE(!a.find.open && a.panel.routePickIdle);
